@@ -52,8 +52,8 @@ private slots:
     void failures_data();
     void failures();
 
-    void missingFileNamesTheFullPath();
-    void directoryCannotBeRead();
+    void unopenablePath_data();
+    void unopenablePath();
 
     void hugeFileStopsAfterTheFortieth_data();
     void hugeFileStopsAfterTheFortieth();
@@ -230,28 +230,27 @@ void TestNameList::failures()
     }
 }
 
-void TestNameList::missingFileNamesTheFullPath()
+void TestNameList::unopenablePath_data()
 {
-    const QString path = dir_->filePath(QStringLiteral("sub/name.txt"));
-    try {
-        readNameList(path);
-        QFAIL("a missing file was accepted");
-    } catch (const RuntimeError &e) {
-        QCOMPARE(e.file(), path);
-        QCOMPARE(e.reason(), QStringLiteral("ファイルが見つかりません"));
-    }
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing file") << QStringLiteral("sub/name.txt") << QStringLiteral("ファイルが見つかりません");
+    QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("ファイルを読めません");
 }
 
-void TestNameList::directoryCannotBeRead()
+void TestNameList::unopenablePath()
 {
-    const QString path = dir_->filePath(QStringLiteral("folder"));
-    QVERIFY(QDir().mkpath(path));
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+
+    QVERIFY(QDir().mkpath(dir_->filePath(QStringLiteral("folder"))));
+    const QString path = dir_->filePath(name);
     try {
         readNameList(path);
-        QFAIL("a folder was accepted");
+        QFAIL("the path was accepted");
     } catch (const RuntimeError &e) {
         QCOMPARE(e.file(), path);
-        QCOMPARE(e.reason(), QStringLiteral("ファイルを読めません"));
+        QCOMPARE(e.reason(), reason);
     }
 }
 
