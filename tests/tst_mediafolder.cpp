@@ -1,0 +1,352 @@
+// The media folder that ships beside the program (data/media): every file the
+// program opens is there and is in the form the program and its players
+// expect. The folder is produced by data/generate.sh; these checks look at
+// the committed result.
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QStringDecoder>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+QString mediaDir()
+{
+    return QStringLiteral(SAKANA_SOURCE_DIR "/data/media");
+}
+
+QString pictureFile(const QString &name)
+{
+    return mediaDir() + QStringLiteral("/画像/") + name;
+}
+
+QString soundFile(const QString &name)
+{
+    return mediaDir() + QStringLiteral("/音/") + name;
+}
+
+QString nameListFile()
+{
+    return mediaDir() + QStringLiteral("/説明/name.txt");
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// What a RIFF/WAVE file says about itself, read straight from its chunks.
+struct WaveInfo {
+    quint16 format = 0;
+    quint16 channels = 0;
+    quint32 sampleRate = 0;
+    quint32 byteRate = 0;
+    quint16 blockAlign = 0;
+    quint16 bitsPerSample = 0;
+    QByteArray samples;        // the data chunk
+    quint32 riffSize = 0;
+};
+
+// Returns an error message, or nothing when the header is well-formed.
+std::optional<QString> parseWave(const QByteArray &bytes, WaveInfo &info)
+{
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return QStringLiteral("not a RIFF/WAVE file");
+    info.riffSize = qFromLittleEndian<quint32>(bytes.constData() + 4);
+    bool haveFormat = false;
+    bool haveData = false;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        const qsizetype body = at + 8;
+        if (body + qsizetype(size) > bytes.size())
+            return QStringLiteral("chunk '%1' runs past the end of the file").arg(QString::fromLatin1(id));
+        const char *p = bytes.constData() + body;
+        if (id == "fmt ") {
+            if (size < 16)
+                return QStringLiteral("fmt chunk too short");
+            info.format = qFromLittleEndian<quint16>(p);
+            info.channels = qFromLittleEndian<quint16>(p + 2);
+            info.sampleRate = qFromLittleEndian<quint32>(p + 4);
+            info.byteRate = qFromLittleEndian<quint32>(p + 8);
+            info.blockAlign = qFromLittleEndian<quint16>(p + 12);
+            info.bitsPerSample = qFromLittleEndian<quint16>(p + 14);
+            haveFormat = true;
+        } else if (id == "data") {
+            info.samples = bytes.mid(body, size);
+            haveData = true;
+        }
+        at = body + size + (size & 1);   // chunks are padded to an even length
+    }
+    if (!haveFormat)
+        return QStringLiteral("no fmt chunk");
+    if (!haveData)
+        return QStringLiteral("no data chunk");
+    return std::nullopt;
+}
+
+qint16 sampleAt(const QByteArray &samples, qsizetype index)
+{
+    return qFromLittleEndian<qint16>(samples.constData() + 2 * index);
+}
+
+// Width in half-width units: ASCII and half-width katakana count one, every
+// other character two. The caption box holds 24.
+int halfWidths(const QString &text)
+{
+    int width = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        width += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+    }
+    return width;
+}
+
+// The decoded name list split at CRLF, or an error message.
+struct NameLines {
+    QStringList lines;
+    QString error;
+};
+
+NameLines readNameLines()
+{
+    const QByteArray bytes = readAll(nameListFile());
+    if (bytes.isEmpty())
+        return {{}, QStringLiteral("name.txt is missing or empty")};
+    QStringDecoder decode("windows-31j");
+    if (!decode.isValid())
+        return {{}, QStringLiteral("no windows-31j decoder")};
+    const QString text = decode(bytes);
+    if (decode.hasError())
+        return {{}, QStringLiteral("name.txt is not valid code page 932")};
+    if (!text.endsWith(QStringLiteral("\r\n")))
+        return {{}, QStringLiteral("the last line has no CRLF")};
+    QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
+    return {lines, {}};
+}
+
+// Which frame a picture is shown in.
+enum class Frame { Fish, Mark, Medal };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Frame)
+
+class MediaFolderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pictures_data();
+    void pictures();
+
+    void sounds_data();
+    void sounds();
+    void soundsShareOnePeakLevel();
+
+    void nameListLayout();
+    void captions_data();
+    void captions();
+};
+
+void MediaFolderTest::pictures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Frame>("frame");
+
+    for (int i = 1; i <= 40; ++i) {
+        const QString name = QStringLiteral("f%1.gif").arg(i);
+        QTest::newRow(qPrintable(name)) << name << Frame::Fish;
+    }
+    QTest::newRow("maru.gif") << QStringLiteral("maru.gif") << Frame::Mark;
+    QTest::newRow("batu.gif") << QStringLiteral("batu.gif") << Frame::Mark;
+    QTest::newRow("gold.gif") << QStringLiteral("gold.gif") << Frame::Medal;
+    QTest::newRow("silver.gif") << QStringLiteral("silver.gif") << Frame::Medal;
+    QTest::newRow("copper.gif") << QStringLiteral("copper.gif") << Frame::Medal;
+}
+
+void MediaFolderTest::pictures()
+{
+    QFETCH(QString, name);
+    QFETCH(Frame, frame);
+
+    const QString path = pictureFile(name);
+    QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is missing")));
+    QVERIFY2(readAll(path).startsWith("GIF89a"), "not a GIF89a file");
+
+    QImageReader reader(path, "gif");
+    QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QVERIFY2(image.hasAlphaChannel(), "no transparent colour");
+    image = image.convertToFormat(QImage::Format_ARGB32);
+
+    const int w = image.width();
+    const int h = image.height();
+    switch (frame) {
+    case Frame::Fish:
+        // Shown in a 342 x 322 frame and in a 361 x 334 one.
+        QVERIFY2(w <= 342 && h <= 322, qPrintable(QStringLiteral("%1 x %2 does not fit 342 x 322").arg(w).arg(h)));
+        QVERIFY2(w >= 200 && h >= 150, qPrintable(QStringLiteral("%1 x %2 is too small for the frame").arg(w).arg(h)));
+        break;
+    case Frame::Mark:
+        QVERIFY2(std::abs(w - 200) <= 20 && std::abs(h - 190) <= 19,
+                 qPrintable(QStringLiteral("%1 x %2 is not about 200 x 190").arg(w).arg(h)));
+        break;
+    case Frame::Medal:
+        // Displayed stretched to 202 x 250; the drawing must not be distorted.
+        QVERIFY2(std::abs(double(w) / h - 202.0 / 250.0) < 0.02,
+                 qPrintable(QStringLiteral("%1 x %2 is not shaped like 202 x 250").arg(w).arg(h)));
+        QVERIFY2(w >= 101 && h >= 125, "too small to show at 202 x 250");
+        break;
+    }
+
+    // One-bit transparency: a pixel is either fully transparent or opaque
+    // (anything in between would have been blended onto the cyan panel).
+    // The ground is transparent, so most of the outermost ring of pixels is.
+    qsizetype transparent = 0;
+    qsizetype opaque = 0;
+    qsizetype borderTransparent = 0;
+    qsizetype border = 0;
+    QSet<QRgb> colours;
+    for (int y = 0; y < h; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int a = qAlpha(line[x]);
+            QVERIFY2(a == 0 || a == 255,
+                     qPrintable(QStringLiteral("pixel (%1, %2) is partly transparent").arg(x).arg(y)));
+            const bool onBorder = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            if (a == 0) {
+                ++transparent;
+                borderTransparent += onBorder;
+            } else {
+                ++opaque;
+                colours.insert(line[x]);
+            }
+            border += onBorder;
+        }
+    }
+    QVERIFY2(transparent > 0, "no fully transparent pixels");
+    QVERIFY2(opaque >= qsizetype(w) * h / 20, "hardly anything is drawn");
+    QVERIFY2(borderTransparent * 2 >= border, "the ground is not transparent");
+    QVERIFY2(colours.size() <= 255, qPrintable(QStringLiteral("%1 opaque colours").arg(colours.size())));
+}
+
+void MediaFolderTest::sounds_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("minSeconds");
+    QTest::addColumn<double>("maxSeconds");
+
+    QTest::newRow("oto.wav (button)") << QStringLiteral("oto.wav") << 0.05 << 0.3;
+    QTest::newRow("oto1.wav (click)") << QStringLiteral("oto1.wav") << 0.03 << 0.2;
+    QTest::newRow("o.wav (right)") << QStringLiteral("o.wav") << 0.3 << 1.0;
+    QTest::newRow("x.wav (wrong)") << QStringLiteral("x.wav") << 0.2 << 0.8;
+    QTest::newRow("gokaku.wav (passed)") << QStringLiteral("gokaku.wav") << 1.5 << 3.0;
+    QTest::newRow("dame.wav (try again)") << QStringLiteral("dame.wav") << 1.0 << 2.0;
+}
+
+void MediaFolderTest::sounds()
+{
+    QFETCH(QString, name);
+    QFETCH(double, minSeconds);
+    QFETCH(double, maxSeconds);
+
+    const QString path = soundFile(name);
+    QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is missing")));
+    const QByteArray bytes = readAll(path);
+    WaveInfo wave;
+    const std::optional<QString> error = parseWave(bytes, wave);
+    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+
+    QCOMPARE(wave.riffSize, quint32(bytes.size() - 8));
+    QCOMPARE(wave.format, quint16(1));   // integer PCM
+    QCOMPARE(wave.channels, quint16(1));
+    QCOMPARE(wave.bitsPerSample, quint16(16));
+    QVERIFY2(wave.sampleRate == 22050 || wave.sampleRate == 44100,
+             qPrintable(QStringLiteral("sample rate %1").arg(wave.sampleRate)));
+    QCOMPARE(wave.blockAlign, quint16(2));
+    QCOMPARE(wave.byteRate, wave.sampleRate * 2);
+    QCOMPARE(wave.samples.size() % 2, 0);
+
+    const double seconds = double(wave.samples.size()) / wave.byteRate;
+    QVERIFY2(seconds >= minSeconds && seconds < maxSeconds,
+             qPrintable(QStringLiteral("%1 s, expected %2 to %3 s").arg(seconds).arg(minSeconds).arg(maxSeconds)));
+
+    // Soft edges: the sound starts and ends near silence, so it does not click.
+    const qsizetype count = wave.samples.size() / 2;
+    QVERIFY(count > 0);
+    constexpr int nearSilence = 328;   // 1 % of full scale
+    QVERIFY2(std::abs(sampleAt(wave.samples, 0)) < nearSilence, "starts with a click");
+    QVERIFY2(std::abs(sampleAt(wave.samples, count - 1)) < nearSilence, "ends with a click");
+}
+
+void MediaFolderTest::soundsShareOnePeakLevel()
+{
+    // All six sounds are normalised to one peak, so none is startlingly
+    // louder than the others. Allow a tenth of a decibel for rounding.
+    const QStringList names = {QStringLiteral("oto.wav"), QStringLiteral("oto1.wav"), QStringLiteral("o.wav"),
+                               QStringLiteral("x.wav"), QStringLiteral("gokaku.wav"), QStringLiteral("dame.wav")};
+    std::optional<double> firstPeakDb;
+    for (const QString &name : names) {
+        WaveInfo wave;
+        const std::optional<QString> error = parseWave(readAll(soundFile(name)), wave);
+        QVERIFY2(!error, qPrintable(name + QStringLiteral(": ") + error.value_or(QString())));
+        int peak = 0;
+        for (qsizetype i = 0; i < wave.samples.size() / 2; ++i)
+            peak = std::max(peak, std::abs(int(sampleAt(wave.samples, i))));
+        QVERIFY2(peak > 0, qPrintable(name + QStringLiteral(" is silent")));
+        const double peakDb = 20.0 * std::log10(peak / 32768.0);
+        QVERIFY2(peakDb < -0.5, qPrintable(QStringLiteral("%1 peaks at %2 dBFS, too close to clipping").arg(name).arg(peakDb)));
+        if (!firstPeakDb)
+            firstPeakDb = peakDb;
+        QVERIFY2(std::abs(peakDb - *firstPeakDb) < 0.1,
+                 qPrintable(QStringLiteral("%1 peaks at %2 dBFS, %3 peaks at %4 dBFS")
+                                .arg(name).arg(peakDb).arg(names.first()).arg(*firstPeakDb)));
+    }
+}
+
+void MediaFolderTest::nameListLayout()
+{
+    const NameLines names = readNameLines();
+    QVERIFY2(names.error.isEmpty(), qPrintable(names.error));
+    QCOMPARE(names.lines.size(), 40);
+    for (const QString &line : names.lines) {
+        QVERIFY2(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')),
+                 "a line break that is not CRLF");
+    }
+}
+
+void MediaFolderTest::captions_data()
+{
+    QTest::addColumn<int>("fishNo");
+    for (int i = 1; i <= 40; ++i)
+        QTest::addRow("fish %d", i) << i;
+}
+
+void MediaFolderTest::captions()
+{
+    QFETCH(int, fishNo);
+
+    const NameLines names = readNameLines();
+    QVERIFY2(names.error.isEmpty(), qPrintable(names.error));
+    QVERIFY2(fishNo <= names.lines.size(), "no line for this fish");
+    const QString caption = names.lines.at(fishNo - 1);
+
+    QVERIFY2(!caption.trimmed().isEmpty(), "empty caption");
+    QVERIFY2(!caption.contains(QLatin1Char(',')), qPrintable(caption + QStringLiteral(" has a comma")));
+    QVERIFY2(!caption.contains(QLatin1Char('"')), qPrintable(caption + QStringLiteral(" has a double quote")));
+    QVERIFY2(halfWidths(caption) <= 24,
+             qPrintable(QStringLiteral("%1 is %2 half-widths wide, the box holds 24").arg(caption).arg(halfWidths(caption))));
+}
+
+QTEST_GUILESS_MAIN(MediaFolderTest)
+#include "tst_mediafolder.moc"
