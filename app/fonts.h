@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+namespace sakana {
+
+// The two Japanese serif faces of the designs: fixed-width and proportional.
+enum class Face { Mincho, PMincho };
+
+// A design font: face, size in points (at 96 dots per inch), weight, slant.
+struct FontDesign {
+    Face face = Face::Mincho;
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+// Builds the font for a design entry. Where the design faces are missing the
+// nearest Japanese serif faces stand in for them (one table, in fonts.cpp).
+QFont designFont(const FontDesign &design);
+
+// The family names tried for a face, in order.
+QStringList familiesFor(Face face);
+
+} // namespace sakana
