@@ -5,7 +5,7 @@
 #include "app/screenwindow.h"
 #include "app/twips.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
@@ -23,6 +23,17 @@ T *find(const std::map<std::string, QWidget *> &controls, const std::string &nam
     T *control = found == controls.end() ? nullptr : qobject_cast<T *>(found->second);
     Q_ASSERT_X(control, "Form", name.c_str());
     return control;
+}
+
+// A raised button whose whole face shows the design colour, the same on
+// every desktop; it looks pressed while held and has a dark edge while it
+// holds the focus.
+QString buttonStyleSheet(const QColor &face)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+                          "QPushButton:focus { border-color: %3; }"
+                          "QPushButton:pressed { border-style: inset; }")
+        .arg(face.name(), face.lighter(140).name(), face.darker(250).name());
 }
 
 QString builtIn(const char *alias)
@@ -113,11 +124,8 @@ QWidget *Form::create(ScreenWindow &window, const ControlDesign &design)
         button->setGeometry(twipsToPixels(design.rect.left), twipsToPixels(design.rect.top),
                             twipsToPixels(design.rect.width), twipsToPixels(design.rect.height));
         button->setFont(designFont(design.font));
-        if (design.backColour) {
-            QPalette pal = button->palette();
-            pal.setColor(QPalette::Button, bgr(*design.backColour));
-            button->setPalette(pal);
-        }
+        if (design.backColour)
+            button->setStyleSheet(buttonStyleSheet(bgr(*design.backColour)));
         // Enter, like Space, activates the button that holds the focus.
         button->setAutoDefault(true);
         button->setFocusPolicy(Qt::StrongFocus);
