@@ -4,6 +4,8 @@
 #include "app/runtimeerror.h"
 #include "app/twips.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -136,14 +138,35 @@ void Timer::setInterval(int milliseconds)
 
 QImage readPicture(const QString &path)
 {
-    // A design picture is at most a few hundred pixels square; this leaves
-    // ample room while refusing a file that claims an absurd size.
+    // A design picture is at most a few hundred pixels square and a few
+    // hundred kilobytes; these limits leave ample room while refusing a file
+    // that claims an absurd size.
+    constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
     QImageReader::setAllocationLimit(64);
 
+    QFile file(path);
+    if (!file.exists())
+        throw RuntimeError(path, QStringLiteral("ファイルが見つかりません"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(path, QStringLiteral("ファイルを読めません"));
+    if (file.size() > kMaxFileBytes)
+        throw RuntimeError(path, QStringLiteral("ファイルが大きすぎます"));
+    const QByteArray bytes = file.readAll();
+    file.close();
+
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    QImageReader reader(path, format);
+    // A GIF ends with its trailer byte; without it the file was cut short,
+    // and the decoder would quietly show whatever part of it arrived.
+    if (format == "gif" && (bytes.isEmpty() || bytes.back() != ';'))
+        throw RuntimeError(path, QStringLiteral("絵のファイルが途中で切れています"));
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
+
     // Of the images of an icon, the largest.
     QImage image;
     const int count = format == "ico" ? std::max(reader.imageCount(), 1) : 1;
@@ -156,25 +179,12 @@ QImage readPicture(const QString &path)
         if (next.width() > image.width())
             image = std::move(next);
     }
-    if (!image.isNull())
-        return image;
-
-    QString reason;
-    switch (reader.error()) {
-    case QImageReader::FileNotFoundError:
-        reason = QStringLiteral("ファイルが見つかりません");
-        break;
-    case QImageReader::DeviceError:
-        reason = QStringLiteral("ファイルを読めません");
-        break;
-    case QImageReader::UnsupportedFormatError:
-        reason = QStringLiteral("絵の形式が正しくありません");
-        break;
-    default:
-        reason = QStringLiteral("絵を読み込めません（ファイルがこわれているか、大きすぎます）");
-        break;
+    if (image.isNull()) {
+        throw RuntimeError(path, reader.error() == QImageReader::UnsupportedFormatError
+                                     ? QStringLiteral("絵の形式が正しくありません")
+                                     : QStringLiteral("絵を読み込めません（ファイルがこわれているか、大きすぎます）"));
     }
-    throw RuntimeError(path, reason);
+    return image;
 }
 
 } // namespace sakana

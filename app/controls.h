@@ -82,7 +82,7 @@ private:
 };
 
 // An interval timer: interval in milliseconds, 0 stops it. Tests call fire()
-// to deliver a tick without waiting.
+// to deliver a tick without waiting; a stopped timer does not tick.
 class Timer : public QObject {
     Q_OBJECT
 public:
@@ -90,7 +90,11 @@ public:
 
     int interval() const { return interval_; }
     void setInterval(int milliseconds);
-    void fire() { emit tick(); }
+    void fire()
+    {
+        if (interval_ > 0)
+            emit tick();
+    }
 
 signals:
     void tick();
