@@ -6,6 +6,7 @@
 #include "media/paths.h"
 #include "screens/drill/drilldesign.h"
 #include "screens/form.h"
+#include "screens/highlight.h"
 
 #include <cmath>
 
@@ -254,19 +255,12 @@ void ドリル::Label1_MouseMove(int index)
 
 void ドリル::HighlightLabel()
 {
-    DrillState &s = state;
-    if (s.HighlightIndex == s.HoverIndex)
-        return;
-    if (s.HighlightIndex != -1)
-        c_->Label1[std::size_t(s.HighlightIndex)]->setBackColour(kNormalLabelColour);
-    c_->Label1[std::size_t(s.HoverIndex)]->setBackColour(kMarkedLabelColour);
-    s.HighlightIndex = s.HoverIndex;
+    highlightHovered(c_->Label1, state.HighlightIndex, state.HoverIndex);
 }
 
 void ドリル::Form_MouseMove()
 {
-    c_->Label1[std::size_t(state.HoverIndex)]->setBackColour(kNormalLabelColour);
-    state.HighlightIndex = -1;
+    clearHighlight(c_->Label1, state.HighlightIndex, state.HoverIndex);
 }
 
 void ドリル::Command_Click(std::int16_t choice)

@@ -4,6 +4,7 @@
 #include "app/screenwindow.h"
 #include "media/paths.h"
 #include "screens/form.h"
+#include "screens/highlight.h"
 #include "screens/lookup/lookupdesign.h"
 
 #include <cmath>
@@ -68,19 +69,12 @@ void 説明::Label1_MouseMove(int index)
 
 void 説明::HighlightLabel()
 {
-    LookupState &s = state;
-    if (s.HighlightIndex == s.HoverIndex)
-        return;
-    if (s.HighlightIndex != -1)
-        c_->Label1[std::size_t(s.HighlightIndex)]->setBackColour(kNormalLabelColour);
-    c_->Label1[std::size_t(s.HoverIndex)]->setBackColour(kMarkedLabelColour);
-    s.HighlightIndex = s.HoverIndex;
+    highlightHovered(c_->Label1, state.HighlightIndex, state.HoverIndex);
 }
 
 void 説明::Form_MouseMove()
 {
-    c_->Label1[std::size_t(state.HoverIndex)]->setBackColour(kNormalLabelColour);
-    state.HighlightIndex = -1;
+    clearHighlight(c_->Label1, state.HighlightIndex, state.HoverIndex);
 }
 
 void 説明::Label1_Click(int index)
