@@ -107,11 +107,6 @@ void PictureBox::loadPicture(const QString &path)
     setPicture(readPicture(path));
 }
 
-void PictureBox::loadBuiltIn(const QString &resource)
-{
-    setPicture(readPicture(resource));
-}
-
 void PictureBox::setPicture(const QImage &image)
 {
     setPixmap(QPixmap::fromImage(image));

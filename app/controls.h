@@ -72,10 +72,9 @@ public:
     void setStretch(bool on);
     // Decodes the picture file and replaces the box's picture; with stretch
     // off the box takes the picture's own size. Throws RuntimeError when the
-    // file cannot be opened, read or decoded.
+    // file cannot be opened, read or decoded. Built-in pictures are named
+    // ":/pictures/...".
     void loadPicture(const QString &path);
-    // The same for a built-in picture (":/pictures/...").
-    void loadBuiltIn(const QString &resource);
 
 private:
     void setPicture(const QImage &image);

@@ -113,7 +113,7 @@ QWidget *Form::create(ScreenWindow &window, const ControlDesign &design)
         box->setRect(design.rect.left, design.rect.top, design.rect.width, design.rect.height);
         box->setStretch(design.stretch);
         if (design.picture)
-            box->loadBuiltIn(builtIn(design.picture));
+            box->loadPicture(builtIn(design.picture));
         box->setVisible(design.visible);
         controls_[design.name] = box;
         return box;
