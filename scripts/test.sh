@@ -4,8 +4,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
-# The media folder test regenerates it from its sources.
-ensure_packages "${BUILD_PACKAGES[@]}" librsvg2-bin imagemagick sox
+# The media folder tests regenerate it from its sources and measure its sounds.
+ensure_packages "${BUILD_PACKAGES[@]}" librsvg2-bin imagemagick sox ffmpeg
 
 BUILD=${BUILD_DIR:-$ROOT/build}
 build_into "$BUILD" "$@"

@@ -4,11 +4,30 @@
 #
 # Every sound is built from sine partials only (no noise, so nothing random),
 # shaped with short fades so that it starts and ends without a click, mixed in
-# 32-bit float and written once at the end as 16-bit mono PCM, peak-normalised
-# to the same level as all the others, without dither.
+# 32-bit float and written once at the end as 16-bit mono PCM without dither.
+#
+# The six sounds are matched by loudness, not by peak: each is normalised to
+# its own peak level (sound_peak below), chosen so that all of them measure
+# about -16 LUFS maximum momentary loudness (EBU R128, 400 ms window), with
+# "dame" a little under "o" so that failing never sounds louder than a right
+# answer. A short click needs a higher peak than a long chord to sound as
+# loud. The levels were read off ffmpeg's ebur128 meter (each sound followed
+# by half a second of silence); tests/media_loudness.sh measures the shipped
+# files the same way, so re-read and adjust a level whenever a recipe changes.
 
 SOUND_RATE=44100
-SOUND_PEAK_DB=-3
+
+# sound_peak NAME: the peak level in dBFS that NAME is normalised to.
+sound_peak() {
+    case $1 in
+        oto) echo -2.5 ;;
+        oto1) echo -4.4 ;;
+        o) echo -4.3 ;;
+        x) echo -8.6 ;;
+        gokaku) echo -6.9 ;;
+        dame) echo -11.1 ;;
+    esac
+}
 
 # sox with the options that keep output repeatable: no dither, fixed seeds,
 # only errors on the terminal.
@@ -64,30 +83,34 @@ place() {
     sx "$2" -b 32 -e floating-point "$1" pad "$3"
 }
 
-# mixdown OUT IN...: sums the inputs and writes the final 16-bit mono file.
+# mixdown NAME OUT IN...: sums the inputs and writes the final 16-bit mono
+# file at NAME's level.
 mixdown() {
-    local out=$1
-    shift
+    local name=$1 out=$2
+    shift 2
     local mixed=$SOUND_WORK/mixdown.wav
     if [ $# -gt 1 ]; then
         sx -m "$@" -b 32 -e floating-point "$mixed"
     else
         cp "$1" "$mixed"
     fi
-    finish "$mixed" "$out"
+    finish "$name" "$mixed" "$out"
 }
 
-# finish IN OUT: 16-bit signed mono PCM at the common rate and peak.
+# finish NAME IN OUT: 16-bit signed mono PCM at the common rate and at the
+# peak level of NAME.
 finish() {
-    sx "$1" -r "$SOUND_RATE" -c 1 -b 16 -e signed-integer "$2" norm "$SOUND_PEAK_DB"
+    sx "$2" -r "$SOUND_RATE" -c 1 -b 16 -e signed-integer "$3" norm "$(sound_peak "$1")"
 }
 
 # "Pon": a soft, round button sound, the pitch dropping a little as it fades.
+# It rings a little: the decay is the start of a one-second logarithmic fade
+# (about -20 dB by the end), closed by a short fade so the cut is silent.
 sound_oto() {
     local w=$SOUND_WORK
     partials "$w/button.wav" 0.24 "740/440 1480/880" "0.8,0.2" \
-        fade l 0 0.24 0.24 fade h 0.005
-    finish "$w/button.wav" "$1"
+        pad 0 0.76 fade l 0 1 1 trim 0 0.24 fade h 0.005 0.24 0.04
+    finish oto "$w/button.wav" "$1"
 }
 
 # A light bubble: a very short sine that slides upwards.
@@ -95,7 +118,7 @@ sound_oto1() {
     local w=$SOUND_WORK
     partials "$w/bubble.wav" 0.11 "420/1250" "1" \
         fade h 0.006 0.11 0.07
-    finish "$w/bubble.wav" "$1"
+    finish oto1 "$w/bubble.wav" "$1"
 }
 
 # "Pin-pon": two bright bell notes, high then a major third lower.
@@ -104,7 +127,7 @@ sound_o() {
     struck "$w/pin.wav" 1318.51 0.5
     struck "$w/pon0.wav" 1046.50 0.68
     place "$w/pon.wav" "$w/pon0.wav" 0.24
-    mixdown "$1" "$w/pin.wav" "$w/pon.wav"
+    mixdown o "$1" "$w/pin.wav" "$w/pon.wav"
 }
 
 # "Bu-buu": a low, soft hum, rounded off with a low-pass filter so that it
@@ -116,7 +139,7 @@ sound_x() {
     partials "$w/bu2_0.wav" 0.45 "175 350 525 700" "0.55,0.25,0.13,0.07" \
         lowpass 700 lowpass 900 tremolo 18 25 fade h 0.025 0.45 0.16
     place "$w/bu2.wav" "$w/bu2_0.wav" 0.21
-    mixdown "$1" "$w/bu1.wav" "$w/bu2.wav"
+    mixdown x "$1" "$w/bu1.wav" "$w/bu2.wav"
 }
 
 # A short happy fanfare in C major: a rising run G C E G, a quick E G, and a
@@ -146,7 +169,7 @@ NOTES
         parts+=("$w/cp$n.wav")
         n=$((n + 1))
     done
-    mixdown "$1" "${parts[@]}"
+    mixdown gokaku "$1" "${parts[@]}"
 }
 
 # "Try again": three gentle notes stepping down, E D C, ending at rest on the
@@ -158,7 +181,7 @@ sound_dame() {
     held "$w/d2_0.wav" 523.25 0.80 0.03 0.50
     place "$w/d1.wav" "$w/d1_0.wav" 0.30
     place "$w/d2.wav" "$w/d2_0.wav" 0.60
-    mixdown "$1" "$w/d0.wav" "$w/d1.wav" "$w/d2.wav"
+    mixdown dame "$1" "$w/d0.wav" "$w/d1.wav" "$w/d2.wav"
 }
 
 # make_sound NAME OUTPUT: NAME is the file name without ".wav".

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The six sounds of the media folder must sound equally loud, must not clip,
+# and the failure sound must not be louder than the right-answer sound.
+#
+# Each file is measured with ffmpeg's EBU R128 meter (the ebur128 filter),
+# followed by half a second of silence so that the 400 ms window passes over
+# all of a short sound. A sound's loudness is its maximum momentary loudness
+# (the largest M value, LUFS); its peak is the meter's true peak (dBFS).
+# Integrated loudness is not used: it is undefined for sounds under 400 ms.
+#
+# Fails when
+#   - a sound is missing or the meter gives no reading for it,
+#   - any sound's loudness is more than 1 LU away from the mean of the six,
+#   - any true peak is above -1 dBFS,
+#   - dame.wav (failed) is louder than o.wav (right).
+#
+# Usage: tests/media_loudness.sh [SOUND_DIR]   (default data/media/音)
+
+set -euo pipefail
+export LC_ALL=C.UTF-8
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+dir=${1:-$root/data/media/音}
+
+SOUNDS="oto oto1 o x gokaku dame"
+MAX_DEVIATION_LU=1.0
+MAX_TRUE_PEAK_DB=-1.0
+
+fail() {
+    echo "media_loudness: FAIL: $*" >&2
+    exit 1
+}
+
+command -v ffmpeg >/dev/null 2>&1 ||
+    fail "'ffmpeg' not found; install it with: apt-get install -y ffmpeg"
+
+# measure FILE: prints "LOUDNESS TRUE_PEAK", or nothing when the meter gave no
+# reading.
+measure() {
+    ffmpeg -nostdin -nostats -hide_banner -v info -i "$1" \
+        -af "apad=pad_dur=0.5,ebur128=peak=true" -f null - 2>&1 |
+        awk '
+            /TARGET:/ && match($0, /M: *-?[0-9.]+/) {
+                s = substr($0, RSTART, RLENGTH)
+                sub(/M: */, "", s)
+                if (!n || s + 0 > m) m = s + 0
+                n++
+            }
+            /True peak:/ { in_peak = 1 }
+            in_peak && $1 == "Peak:" { tp = $2; in_peak = 0 }
+            END { if (n && tp != "") printf "%.2f %s\n", m, tp }'
+}
+
+declare -A loudness peak
+for s in $SOUNDS; do
+    f=$dir/$s.wav
+    [ -f "$f" ] || fail "missing $f"
+    reading=$(measure "$f") || true
+    [ -n "$reading" ] || fail "the meter gave no reading for $f"
+    read -r loudness[$s] peak[$s] <<<"$reading"
+    printf 'media_loudness: %-11s max momentary %7.2f LUFS, true peak %6s dBFS\n' \
+        "$s.wav" "${loudness[$s]}" "${peak[$s]}"
+done
+
+values=""
+for s in $SOUNDS; do values+="$s ${loudness[$s]} ${peak[$s]}"$'\n'; done
+
+problems=$(awk -v dev="$MAX_DEVIATION_LU" -v maxtp="$MAX_TRUE_PEAK_DB" '
+    NF == 3 { name[NR] = $1; l[NR] = $2; tp[NR] = $3; sum += $2; n++; v[$1] = $2 }
+    END {
+        mean = sum / n
+        for (i = 1; i <= n; i++) {
+            d = l[i] - mean
+            if (d > dev || -d > dev)
+                printf "%s.wav is %+.2f LU from the mean loudness %.2f LUFS (allowed +-%.1f)\n", name[i], d, mean, dev
+            if (tp[i] == "inf" || tp[i] + 0 > maxtp)
+                printf "%s.wav has a true peak of %s dBFS, above %.1f\n", name[i], tp[i], maxtp
+        }
+        if (v["dame"] > v["o"])
+            printf "dame.wav (%.2f LUFS) is louder than o.wav (%.2f LUFS)\n", v["dame"], v["o"]
+    }' <<<"$values")
+
+if [ -n "$problems" ]; then
+    while IFS= read -r line; do echo "media_loudness: FAIL: $line" >&2; done <<<"$problems"
+    exit 1
+fi
+echo "media_loudness: OK, six sounds within +-$MAX_DEVIATION_LU LU of their mean, no true peak above $MAX_TRUE_PEAK_DB dBFS"
