@@ -1,0 +1,180 @@
+# Installs sakana like a Linux desktop program and packs it as a Debian
+# package with CPack. Included once from the top-level CMakeLists.txt, after
+# the target `sakana` exists:
+#
+#   cmake --install build --prefix P     P/bin/sakana
+#                                        P/share/sakana/{音,画像,説明}
+#                                        P/share/applications/io.github.sakana.Sakana.desktop
+#                                        P/share/icons/hicolor/*/apps/io.github.sakana.Sakana.{png,svg}
+#                                        P/share/metainfo/io.github.sakana.Sakana.metainfo.xml
+#                                        P/share/man/man1/sakana.1.gz
+#                                        P/share/doc/sakana/{copyright,changelog.gz}
+#                                        P/share/lintian/overrides/sakana
+#   (cd build && cpack -G DEB)           sakana_<version>_<arch>.deb
+#
+# The version is the project version. Change SAKANA_RELEASE_DATE together
+# with it: the metainfo release, the Debian changelog and the manual page
+# carry that date.
+
+include_guard(GLOBAL)
+include(GNUInstallDirs)
+
+set(SAKANA_APP_ID "io.github.sakana.Sakana")
+set(SAKANA_RELEASE_DATE "2026-12-07" CACHE STRING "Release date of this version (YYYY-MM-DD)")
+if(PROJECT_HOMEPAGE_URL)
+    set(_sakana_homepage "${PROJECT_HOMEPAGE_URL}")
+else()
+    set(_sakana_homepage "https://github.com/sakana/sakana")
+endif()
+set(SAKANA_HOMEPAGE "${_sakana_homepage}" CACHE STRING "Project home page")
+# Screenshots are addressed by release tag, so that a published release
+# keeps pointing at the pictures it was made with.
+set(SAKANA_SCREENSHOT_BASE
+    "https://raw.githubusercontent.com/sakana/sakana/v${PROJECT_VERSION}/dist/screenshots"
+    CACHE STRING "URL of the folder that holds menu.png, lookup.png and drill.png")
+set(SAKANA_MAINTAINER "The sakana developers <sakana@users.noreply.github.com>"
+    CACHE STRING "Maintainer of the Debian package: Name <address>")
+
+set(_sakana_dist "${CMAKE_SOURCE_DIR}/dist")
+set(_sakana_gen "${CMAKE_BINARY_DIR}/dist")
+
+# --- the release date in the form the Debian changelog wants ---------------
+
+if(NOT SAKANA_RELEASE_DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    message(FATAL_ERROR "SAKANA_RELEASE_DATE must be YYYY-MM-DD, not '${SAKANA_RELEASE_DATE}'")
+endif()
+math(EXPR _year "${CMAKE_MATCH_1}")
+math(EXPR _month "${CMAKE_MATCH_2}")
+math(EXPR _day "${CMAKE_MATCH_3}")
+if(_month LESS 1 OR _month GREATER 12 OR _day LESS 1 OR _day GREATER 31)
+    message(FATAL_ERROR "SAKANA_RELEASE_DATE '${SAKANA_RELEASE_DATE}' is not a date")
+endif()
+# Zeller's congruence for the Gregorian calendar (0 = Saturday).
+set(_zy ${_year})
+set(_zm ${_month})
+if(_zm LESS 3)
+    math(EXPR _zm "${_zm} + 12")
+    math(EXPR _zy "${_zy} - 1")
+endif()
+math(EXPR _weekday "(${_day} + (13 * (${_zm} + 1)) / 5 + ${_zy} % 100 + (${_zy} % 100) / 4 + (${_zy} / 100) / 4 + 5 * (${_zy} / 100)) % 7")
+set(_weekdays Sat Sun Mon Tue Wed Thu Fri)
+set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET _weekdays ${_weekday} _weekday_name)
+math(EXPR _month_index "${_month} - 1")
+list(GET _months ${_month_index} _month_name)
+set(SAKANA_RELEASE_DATE_RFC2822
+    "${_weekday_name}, ${CMAKE_MATCH_3} ${_month_name} ${_year} 00:00:00 +0000")
+
+# --- generated files -------------------------------------------------------
+
+configure_file("${_sakana_dist}/${SAKANA_APP_ID}.metainfo.xml.in"
+               "${_sakana_gen}/${SAKANA_APP_ID}.metainfo.xml" @ONLY)
+configure_file("${_sakana_dist}/debian/changelog.in" "${_sakana_gen}/changelog" @ONLY)
+configure_file("${_sakana_dist}/sakana.1.in" "${_sakana_gen}/sakana.1" @ONLY)
+
+# gzip -9n: best compression, no name or time stamp, so the same input
+# always gives the same bytes.
+find_program(SAKANA_GZIP gzip)
+if(NOT SAKANA_GZIP)
+    message(FATAL_ERROR "gzip is needed to compress the changelog and the manual page")
+endif()
+set(_sakana_gzipped)
+foreach(_name changelog sakana.1)
+    add_custom_command(
+        OUTPUT "${_sakana_gen}/${_name}.gz"
+        COMMAND "${SAKANA_GZIP}" -9n -f -k "${_sakana_gen}/${_name}"
+        DEPENDS "${_sakana_gen}/${_name}"
+        COMMENT "Compressing ${_name}"
+        VERBATIM)
+    list(APPEND _sakana_gzipped "${_sakana_gen}/${_name}.gz")
+endforeach()
+add_custom_target(sakana_dist_files ALL DEPENDS ${_sakana_gzipped})
+
+# --- install rules ---------------------------------------------------------
+
+# Directories the install creates on its way get 0755, files 0644 (the
+# program 0755), whatever the umask of whoever builds.
+if(NOT DEFINED CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS)
+    set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+        OWNER_READ OWNER_WRITE OWNER_EXECUTE
+        GROUP_READ GROUP_EXECUTE
+        WORLD_READ WORLD_EXECUTE)
+endif()
+set(_sakana_file_permissions OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+set(_sakana_dir_permissions ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+
+install(TARGETS sakana RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/media/"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/sakana"
+        FILE_PERMISSIONS ${_sakana_file_permissions}
+        DIRECTORY_PERMISSIONS ${_sakana_dir_permissions})
+
+install(FILES "${_sakana_dist}/${SAKANA_APP_ID}.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications"
+        PERMISSIONS ${_sakana_file_permissions})
+
+install(DIRECTORY "${_sakana_dist}/icons/hicolor"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons"
+        FILE_PERMISSIONS ${_sakana_file_permissions}
+        DIRECTORY_PERMISSIONS ${_sakana_dir_permissions})
+
+install(FILES "${_sakana_gen}/${SAKANA_APP_ID}.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo"
+        PERMISSIONS ${_sakana_file_permissions})
+
+install(FILES "${_sakana_gen}/sakana.1.gz"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
+        PERMISSIONS ${_sakana_file_permissions})
+
+# Debian's place for the licences (the GPL-3.0 text itself is in
+# /usr/share/common-licenses) and the release history.
+install(FILES "${_sakana_dist}/debian/copyright" "${_sakana_gen}/changelog.gz"
+        DESTINATION "${CMAKE_INSTALL_DOCDIR}"
+        PERMISSIONS ${_sakana_file_permissions})
+
+# Tells lintian which of its guesses do not fit this package.
+install(FILES "${_sakana_dist}/debian/lintian-overrides"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides"
+        RENAME sakana
+        PERMISSIONS ${_sakana_file_permissions})
+
+# --- the Debian package ----------------------------------------------------
+
+set(CPACK_PACKAGE_NAME "sakana")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "The sakana developers")
+set(CPACK_PACKAGE_CONTACT "${SAKANA_MAINTAINER}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${SAKANA_HOMEPAGE}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learning program for children about forty kinds of fish")
+set(CPACK_PACKAGE_DESCRIPTION
+"A desktop learning program for young children with a Japanese user
+interface. From the menu a child can look fish up - click a name, see the
+fish's picture and a short caption - or take the drill: forty questions,
+one per fish in random order. A picture is shown, the child clicks its
+name and hears and sees whether it was right. At the end comes a gold,
+silver or copper medal.
+
+The program reads its pictures, sounds and captions from
+/usr/share/sakana, writes no file and keeps nothing from one run to the
+next.")
+set(CPACK_STRIP_FILES ON)
+# Folders made on the way by the install take the builder's umask; the
+# package gets 0755 folders and 0644 files (the program 0755) regardless.
+set(CPACK_PRE_BUILD_SCRIPTS "${_sakana_dist}/debian/normalize-permissions.cmake")
+set(CPACK_GENERATOR "DEB")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SAKANA_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SAKANA_HOMEPAGE}")
+# The libraries come from dpkg-shlibdeps. What it cannot see: the platform
+# plugins Qt loads at run time (the FFmpeg and GStreamer multimedia plugins
+# ship inside libqt6multimedia6, which the libraries already pull in), and
+# the Japanese serif faces of the screens with a CJK face for everything
+# else.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-mincho, fonts-noto-cjk")
+
+include(CPack)
