@@ -139,6 +139,35 @@ install(FILES "${_sakana_dist}/debian/lintian-overrides"
         RENAME sakana
         PERMISSIONS ${_sakana_file_permissions})
 
+# --- checks of the desktop files (run with the other tests by CTest) -------
+
+if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
+    find_program(SAKANA_DESKTOP_FILE_VALIDATE desktop-file-validate)
+    find_program(SAKANA_APPSTREAMCLI appstreamcli)
+    find_program(SAKANA_RSVG_CONVERT rsvg-convert)
+    find_program(SAKANA_CONVERT convert)
+    if(SAKANA_DESKTOP_FILE_VALIDATE)
+        # desktop-file-validate fails on errors only; warnings fail here too.
+        add_test(NAME desktop_entry_valid
+                 COMMAND "${SAKANA_DESKTOP_FILE_VALIDATE}" "${_sakana_dist}/${SAKANA_APP_ID}.desktop")
+        set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error:;warning:")
+    else()
+        message(STATUS "desktop-file-validate not found (desktop-file-utils): desktop entry not checked")
+    endif()
+    if(SAKANA_APPSTREAMCLI)
+        add_test(NAME metainfo_valid
+                 COMMAND "${SAKANA_APPSTREAMCLI}" validate --no-net
+                         "${_sakana_gen}/${SAKANA_APP_ID}.metainfo.xml")
+    else()
+        message(STATUS "appstreamcli not found (appstream): metainfo not checked")
+    endif()
+    if(SAKANA_RSVG_CONVERT AND SAKANA_CONVERT)
+        add_test(NAME icons_regenerate COMMAND bash "${_sakana_dist}/icons/generate.sh" --check)
+    else()
+        message(STATUS "rsvg-convert or convert not found (librsvg2-bin, imagemagick): icons not checked")
+    endif()
+endif()
+
 # --- the Debian package ----------------------------------------------------
 
 set(CPACK_PACKAGE_NAME "sakana")

@@ -6,6 +6,8 @@
 #   hicolor/<N>x<N>/apps/io.github.sakana.Sakana.png      N = 16 24 32 48 64 128 256
 #
 # Usage: dist/icons/generate.sh [OUTPUT_DIR]     (default: dist/icons/hicolor)
+#        dist/icons/generate.sh --check          render into a scratch folder and
+#                                                fail unless it equals the committed tree
 #
 # The PNGs carry no metadata (no time, date or text chunks), so every run
 # gives the same bytes and a regenerated tree can be compared with the
@@ -17,6 +19,19 @@ export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_svg=$here/sakana.svg
 out=${1:-$here/hicolor}
+
+if [ "${1:-}" = --check ]; then
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    "${BASH_SOURCE[0]}" "$scratch/hicolor" >/dev/null
+    if ! diff -r "$scratch/hicolor" "$here/hicolor"; then
+        echo "generate.sh: FAIL: dist/icons/hicolor differs from what dist/icons/generate.sh makes;" >&2
+        echo "    run dist/icons/generate.sh and commit the result" >&2
+        exit 1
+    fi
+    echo "generate.sh: OK, $(find "$scratch/hicolor" -type f | wc -l) icon files identical"
+    exit 0
+fi
 app_id=io.github.sakana.Sakana
 sizes=(16 24 32 48 64 128 256)
 
