@@ -20,20 +20,29 @@ include_guard(GLOBAL)
 include(GNUInstallDirs)
 
 set(SAKANA_APP_ID "io.github.sakana.Sakana")
-set(SAKANA_RELEASE_DATE "2026-12-07" CACHE STRING "Release date of this version (YYYY-MM-DD)")
-if(PROJECT_HOMEPAGE_URL)
-    set(_sakana_homepage "${PROJECT_HOMEPAGE_URL}")
-else()
-    set(_sakana_homepage "https://github.com/sakana/sakana")
+
+# Each of these may be given with -D at configure time; otherwise the value
+# here holds (plain variables, so an edit here reaches existing build trees).
+if(NOT DEFINED SAKANA_RELEASE_DATE)          # YYYY-MM-DD of this version
+    set(SAKANA_RELEASE_DATE "2026-12-07")
 endif()
-set(SAKANA_HOMEPAGE "${_sakana_homepage}" CACHE STRING "Project home page")
-# Screenshots are addressed by release tag, so that a published release
-# keeps pointing at the pictures it was made with.
-set(SAKANA_SCREENSHOT_BASE
-    "https://raw.githubusercontent.com/sakana/sakana/v${PROJECT_VERSION}/dist/screenshots"
-    CACHE STRING "URL of the folder that holds menu.png, lookup.png and drill.png")
-set(SAKANA_MAINTAINER "The sakana developers <sakana@users.noreply.github.com>"
-    CACHE STRING "Maintainer of the Debian package: Name <address>")
+if(NOT DEFINED SAKANA_HOMEPAGE)
+    if(PROJECT_HOMEPAGE_URL)
+        set(SAKANA_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+    else()
+        set(SAKANA_HOMEPAGE "https://github.com/sakana/sakana")
+    endif()
+endif()
+# The folder that holds menu.png, lookup.png and drill.png, addressed by
+# release tag so that a published release keeps pointing at the pictures
+# it was made with.
+if(NOT DEFINED SAKANA_SCREENSHOT_BASE)
+    set(SAKANA_SCREENSHOT_BASE
+        "https://raw.githubusercontent.com/sakana/sakana/v${PROJECT_VERSION}/dist/screenshots")
+endif()
+if(NOT DEFINED SAKANA_MAINTAINER)            # of the Debian package: Name <address>
+    set(SAKANA_MAINTAINER "The sakana developers <sakana@users.noreply.github.com>")
+endif()
 
 set(_sakana_dist "${CMAKE_SOURCE_DIR}/dist")
 set(_sakana_gen "${CMAKE_BINARY_DIR}/dist")
