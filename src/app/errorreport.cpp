@@ -1,0 +1,39 @@
+#include "app/errorreport.h"
+
+#include "ui/screenwindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace sakana {
+
+ErrorReport::ErrorReport(Show show) : show_(std::move(show)) {}
+
+void ErrorReport::report(const MediaError &error)
+{
+    if (failed_)
+        return;
+    failed_ = true;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<ScreenWindow *>(widget))
+            widget->hide();
+    }
+    if (show_)
+        show_(error);
+    QCoreApplication::exit(kExitStatus);
+}
+
+QString reportText(const MediaError &error)
+{
+    return QStringLiteral("実行時エラーが起きたので、プログラムを終わります。\n\nファイル: %1\n理由: %2")
+        .arg(error.file(), error.reason());
+}
+
+void showReportDialog(const MediaError &error)
+{
+    std::fprintf(stderr, "sakana: run-time error: %s: %s\n", qPrintable(error.file()), qPrintable(error.reason()));
+    QMessageBox::critical(nullptr, QStringLiteral("sakana"), reportText(error));
+}
+
+} // namespace sakana

@@ -1,0 +1,85 @@
+#include "app/screenswitcher.h"
+
+#include "screens/drill/drillscreen.h"
+#include "screens/lookup/lookupscreen.h"
+#include "screens/menu/menuscreen.h"
+
+namespace sakana {
+
+namespace {
+
+std::size_t slotOf(Destination destination)
+{
+    switch (destination) {
+    case Destination::Menu: return 0;
+    case Destination::Lookup: return 1;
+    case Destination::Drill: return 2;
+    case Destination::End: break;
+    }
+    return 3;
+}
+
+} // namespace
+
+ScreenSwitcher::ScreenSwitcher(Services services, std::function<void()> endProgram)
+    : services_(services), endProgram_(std::move(endProgram))
+{
+}
+
+ScreenSwitcher::~ScreenSwitcher()
+{
+    for (auto &screen : screens_) {
+        if (screen)
+            screen->close();
+    }
+}
+
+std::unique_ptr<Screen> ScreenSwitcher::make(Destination destination)
+{
+    const Services &s = services_;
+    switch (destination) {
+    case Destination::Menu:
+        return std::make_unique<MenuScreen>(s.sounds, s.clock, *this, s.errors);
+    case Destination::Lookup:
+        return std::make_unique<LookupScreen>(s.media, s.sounds, s.clock, *this, s.errors);
+    case Destination::Drill:
+        return std::make_unique<DrillScreen>(s.media, s.sounds, s.random, s.clock, *this, s.errors);
+    case Destination::End:
+        break;
+    }
+    return nullptr;
+}
+
+void ScreenSwitcher::go(Destination destination)
+{
+    if (ended_)
+        return;
+    if (Screen *open = current())
+        open->close();
+    if (destination == Destination::End) {
+        ended_ = true;
+        endProgram_();
+        return;
+    }
+    auto &slot = screens_[slotOf(destination)];
+    if (!slot)
+        slot = make(destination);
+    slot->open();
+}
+
+Screen *ScreenSwitcher::screen(Destination destination) const
+{
+    const std::size_t slot = slotOf(destination);
+    return slot < screens_.size() ? screens_[slot].get() : nullptr;
+}
+
+Screen *ScreenSwitcher::current() const
+{
+    for (const auto &screen : screens_) {
+        if (screen && screen->isOpen())
+            return screen.get();
+    }
+    return nullptr;
+}
+
+} // namespace sakana

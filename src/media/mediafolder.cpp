@@ -1,0 +1,73 @@
+#include "media/mediafolder.h"
+
+#include <QDir>
+
+namespace sakana {
+
+namespace {
+
+const QString kSoundFolder = QStringLiteral("音");
+const QString kPictureFolder = QStringLiteral("画像");
+const QString kTextFolder = QStringLiteral("説明");
+
+QString soundFile(Sound sound)
+{
+    switch (sound) {
+    case Sound::Button: return QStringLiteral("oto.wav");
+    case Sound::Name: return QStringLiteral("oto1.wav");
+    case Sound::Right: return QStringLiteral("o.wav");
+    case Sound::Wrong: return QStringLiteral("x.wav");
+    case Sound::Pass: return QStringLiteral("gokaku.wav");
+    case Sound::Fail: return QStringLiteral("dame.wav");
+    }
+    return {};
+}
+
+} // namespace
+
+MediaFolder::MediaFolder(QString root) : root_(std::move(root)) {}
+
+MediaFolder MediaFolder::besideProgram(const QString &programDirectory)
+{
+    QString dir = QDir::toNativeSeparators(programDirectory);
+    if (dir.endsWith(QDir::separator()))
+        dir.chop(1);
+    return MediaFolder(dir);
+}
+
+QString MediaFolder::path(const QString &folder, const QString &file) const
+{
+    return root_ + QDir::separator() + folder + QDir::separator() + file;
+}
+
+QString MediaFolder::sound(Sound sound) const
+{
+    return path(kSoundFolder, soundFile(sound));
+}
+
+QString MediaFolder::fishPicture(int fishNo) const
+{
+    return path(kPictureFolder, QStringLiteral("f%1.gif").arg(fishNo));
+}
+
+QString MediaFolder::mark(Mark mark) const
+{
+    return path(kPictureFolder, mark == Mark::Right ? QStringLiteral("maru.gif") : QStringLiteral("batu.gif"));
+}
+
+QString MediaFolder::medal(Medal medal) const
+{
+    switch (medal) {
+    case Medal::Gold: return path(kPictureFolder, QStringLiteral("gold.gif"));
+    case Medal::Silver: return path(kPictureFolder, QStringLiteral("silver.gif"));
+    case Medal::Copper: return path(kPictureFolder, QStringLiteral("copper.gif"));
+    }
+    return {};
+}
+
+QString MediaFolder::nameList() const
+{
+    return path(kTextFolder, QStringLiteral("name.txt"));
+}
+
+} // namespace sakana

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace sakana {
+
+// The six sounds of the program.
+enum class Sound {
+    Button,  // a button that changes the screen
+    Name,    // a click on a fish's name, and every new question
+    Right,   // a right answer
+    Wrong,   // a wrong answer
+    Pass,    // a quiz passed with a medal
+    Fail,    // a quiz failed
+};
+inline constexpr std::array kAllSounds{Sound::Button, Sound::Name,  Sound::Right,
+                                       Sound::Wrong,  Sound::Pass, Sound::Fail};
+
+enum class Mark { Right, Wrong };
+enum class Medal { Gold, Silver, Copper };
+
+// The media folder: sounds in "音", pictures in "画像", the name list in
+// "説明". This class alone knows the names of the files in it; every path it
+// gives is the root, the folder and the file joined with the platform's
+// separator. Nothing is checked here: a missing file shows where it is used.
+class MediaFolder {
+public:
+    explicit MediaFolder(QString root);
+
+    // The folder that lies beside the program: the program's directory with
+    // one trailing separator removed ("C:\" gives "C:", "/" gives "").
+    static MediaFolder besideProgram(const QString &programDirectory);
+
+    const QString &root() const { return root_; }
+    QString sound(Sound sound) const;
+    // Fish 7 is "f7.gif", fish 40 "f40.gif": plain digits, no padding.
+    QString fishPicture(int fishNo) const;
+    QString mark(Mark mark) const;
+    QString medal(Medal medal) const;
+    QString nameList() const;
+
+private:
+    QString path(const QString &folder, const QString &file) const;
+
+    QString root_;
+};
+
+} // namespace sakana

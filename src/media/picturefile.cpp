@@ -1,0 +1,188 @@
+#include "media/picturefile.h"
+
+#include "media/mediaerror.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+namespace sakana {
+
+namespace {
+
+// A picture of the program is at most a few hundred pixels square and a few
+// hundred kilobytes; these limits leave ample room while refusing a file that
+// claims an absurd size.
+constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+constexpr int kMaxDecodedMegabytes = 64;
+
+// Reads GIF bytes front to back without decoding them.
+class GifWalker {
+public:
+    explicit GifWalker(const QByteArray &bytes) : bytes_(bytes) {}
+
+    GifStructure walk()
+    {
+        if (!has(13))
+            return GifStructure::CutShort;
+        if (!bytes_.startsWith("GIF87a") && !bytes_.startsWith("GIF89a"))
+            return GifStructure::Malformed;
+        const auto screenFlags = byteAt(10);
+        pos_ = 13;
+        if (!skipColourTable(screenFlags))
+            return GifStructure::CutShort;
+        for (;;) {
+            if (!has(1))
+                return GifStructure::CutShort;
+            switch (byteAt(pos_++)) {
+            case 0x3B:  // trailer
+                return GifStructure::Complete;
+            case 0x21:  // extension: a label, then sub-blocks
+                if (!has(1))
+                    return GifStructure::CutShort;
+                ++pos_;
+                if (!skipSubBlocks())
+                    return GifStructure::CutShort;
+                break;
+            case 0x2C: {  // image: descriptor, colour table, code size, sub-blocks
+                if (!has(9))
+                    return GifStructure::CutShort;
+                const auto imageFlags = byteAt(pos_ + 8);
+                pos_ += 9;
+                if (!skipColourTable(imageFlags) || !has(1))
+                    return GifStructure::CutShort;
+                ++pos_;
+                if (!skipSubBlocks())
+                    return GifStructure::CutShort;
+                break;
+            }
+            default:
+                return GifStructure::Malformed;
+            }
+        }
+    }
+
+private:
+    bool has(qsizetype count) const { return bytes_.size() - pos_ >= count; }
+    unsigned char byteAt(qsizetype at) const { return static_cast<unsigned char>(bytes_[at]); }
+
+    bool skipColourTable(unsigned char flags)
+    {
+        if (!(flags & 0x80))
+            return true;
+        const qsizetype size = 3 * (qsizetype(1) << ((flags & 0x07) + 1));
+        if (!has(size))
+            return false;
+        pos_ += size;
+        return true;
+    }
+
+    bool skipSubBlocks()
+    {
+        for (;;) {
+            if (!has(1))
+                return false;
+            const int size = byteAt(pos_++);
+            if (size == 0)
+                return true;
+            if (!has(size))
+                return false;
+            pos_ += size;
+        }
+    }
+
+    const QByteArray &bytes_;
+    qsizetype pos_ = 0;
+};
+
+QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        throw MediaError(path, QStringLiteral("ファイルが見つかりません"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw MediaError(path, QStringLiteral("ファイルを読めません"));
+    if (file.size() > kMaxFileBytes)
+        throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
+    QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw MediaError(path, QStringLiteral("ファイルを読めません"));
+    if (bytes.size() > kMaxFileBytes)
+        throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
+    return bytes;
+}
+
+} // namespace
+
+GifStructure checkGifStructure(const QByteArray &bytes)
+{
+    return GifWalker(bytes).walk();
+}
+
+int widestIconEntry(const QByteArray &bytes)
+{
+    constexpr qsizetype kHeader = 6;
+    constexpr qsizetype kEntry = 16;
+    if (bytes.size() < kHeader)
+        return -1;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    if (qFromLittleEndian<quint16>(data) != 0 || qFromLittleEndian<quint16>(data + 2) != 1)
+        return -1;
+    const int count = qFromLittleEndian<quint16>(data + 4);
+    if (count == 0 || bytes.size() < kHeader + count * kEntry)
+        return -1;
+    int widest = -1;
+    int widestWidth = 0;
+    for (int k = 0; k < count; ++k) {
+        const int width = data[kHeader + k * kEntry] == 0 ? 256 : data[kHeader + k * kEntry];
+        if (width > widestWidth) {
+            widest = k;
+            widestWidth = width;
+        }
+    }
+    return widest;
+}
+
+QImage readPicture(const QString &path)
+{
+    const QByteArray bytes = readWhole(path);
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+
+    int entry = 0;
+    if (format == "gif") {
+        // The decoder quietly shows whatever part of a cut-short file arrived,
+        // so the block structure is checked first.
+        switch (checkGifStructure(bytes)) {
+        case GifStructure::Complete: break;
+        case GifStructure::CutShort:
+            throw MediaError(path, QStringLiteral("絵のファイルが途中で切れています"));
+        case GifStructure::Malformed:
+            throw MediaError(path, QStringLiteral("絵の形式が正しくありません"));
+        }
+    } else if (format == "ico") {
+        entry = widestIconEntry(bytes);
+        if (entry < 0)
+            throw MediaError(path, QStringLiteral("絵の形式が正しくありません"));
+    }
+
+    QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(false);
+    QImage image;
+    if (entry == 0 || reader.jumpToImage(entry))
+        image = reader.read();
+    if (image.isNull()) {
+        throw MediaError(path, reader.error() == QImageReader::UnsupportedFormatError
+                                   ? QStringLiteral("絵の形式が正しくありません")
+                                   : QStringLiteral("絵を読み込めません（ファイルがこわれているか、大きすぎます）"));
+    }
+    return image;
+}
+
+} // namespace sakana

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "media/mediafolder.h"
+
+namespace sakana {
+
+// Plays the program's sounds. play() returns at once while the sound goes on.
+// The click of a name (and of a new question) has a line of its own; all the
+// other sounds share a second line, on which a new sound cuts off the one
+// still playing. Playing a sound again starts it from its beginning.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(Sound sound) = 0;
+};
+
+} // namespace sakana

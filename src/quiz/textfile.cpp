@@ -1,0 +1,162 @@
+#include "quiz/textfile.h"
+
+#include "media/mediaerror.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace sakana {
+
+namespace {
+
+constexpr char comma = ',';
+constexpr char quote = '"';
+constexpr char cr = '\r';
+constexpr char lf = '\n';
+
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+
+void trimTrailingBlanks(QByteArray &bytes, qsizetype keep)
+{
+    qsizetype end = bytes.size();
+    while (end > keep && isBlank(static_cast<unsigned char>(bytes[end - 1])))
+        --end;
+    bytes.truncate(end);
+}
+
+} // namespace
+
+TextFile::TextFile(const QString &path)
+    : path_(path), file_(path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        throw MediaError(path_, QStringLiteral("ファイルが見つかりません"));
+    if (info.isDir() || !file_.open(QIODevice::ReadOnly))
+        throw MediaError(path_, QStringLiteral("ファイルを読めません"));
+}
+
+TextFile::~TextFile()
+{
+    close();
+}
+
+void TextFile::close() noexcept
+{
+    file_.close();
+    buffer_.clear();
+    position_ = 0;
+    atEnd_ = true;
+}
+
+bool TextFile::fillBuffer()
+{
+    if (atEnd_)
+        return false;
+    buffer_.resize(chunkBytes);
+    const qint64 got = file_.read(buffer_.data(), chunkBytes);
+    if (got < 0) {
+        close();
+        throw MediaError(path_, QStringLiteral("ファイルを読めません"));
+    }
+    buffer_.resize(got);
+    position_ = 0;
+    if (got == 0) {
+        atEnd_ = true;
+        file_.close();
+        return false;
+    }
+    return true;
+}
+
+int TextFile::peekByte()
+{
+    if (position_ >= buffer_.size() && !fillBuffer())
+        return -1;
+    return static_cast<unsigned char>(buffer_[position_]);
+}
+
+int TextFile::takeByte()
+{
+    const int c = peekByte();
+    if (c >= 0)
+        ++position_;
+    return c;
+}
+
+void TextFile::append(QByteArray &bytes, char c) const
+{
+    if (bytes.size() >= maxEntryBytes)
+        throw MediaError(path_, QStringLiteral("%1番目の項目が長すぎます（%2バイトまでです）")
+                                      .arg(entriesRead_ + 1)
+                                      .arg(maxEntryBytes));
+    bytes.append(c);
+}
+
+QString TextFile::decode(const QByteArray &bytes) const
+{
+    // A fresh converter for every entry, so that one entry's fault cannot
+    // leak into the next.
+    QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        throw MediaError(path_, QStringLiteral("シフトJISの文字を読む仕組みがこのパソコンにありません"));
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        throw MediaError(path_, QStringLiteral("%1番目の項目に、シフトJISとして読めない文字があります")
+                                      .arg(entriesRead_ + 1));
+    return text;
+}
+
+std::optional<QString> TextFile::readEntry()
+{
+    if (peekByte() < 0)
+        return std::nullopt;
+
+    QByteArray bytes;
+    int c = takeByte();
+    while (isBlank(c))
+        c = takeByte();
+
+    // After a closing quote, the part of the entry that may still be trimmed
+    // at its end starts here; the quoted text before it is kept whole.
+    qsizetype keep = 0;
+
+    if (c == quote) {
+        for (;;) {
+            c = takeByte();
+            if (c < 0)
+                break;
+            if (c == quote) {
+                if (peekByte() == quote) {
+                    takeByte();
+                    append(bytes, quote);
+                    continue;
+                }
+                c = takeByte();
+                break;
+            }
+            if (c == cr) {
+                if (peekByte() == lf)
+                    takeByte();
+                c = lf;
+            }
+            append(bytes, static_cast<char>(c));
+        }
+        keep = bytes.size();
+    }
+
+    // Unquoted text, or what follows a closing quote, up to the delimiter.
+    while (c >= 0 && c != comma && c != cr && c != lf) {
+        append(bytes, static_cast<char>(c));
+        c = takeByte();
+    }
+    if (c == cr && peekByte() == lf)
+        takeByte();
+
+    trimTrailingBlanks(bytes, keep);
+    QString text = decode(bytes);
+    ++entriesRead_;
+    return text;
+}
+
+} // namespace sakana

@@ -1,0 +1,159 @@
+#include "screens/drill/drillscreen.h"
+
+#include "media/soundplayer.h"
+#include "screens/drill/drilldesign.h"
+#include "ui/form.h"
+#include "ui/namegrid.h"
+
+#include <QPushButton>
+
+namespace sakana {
+
+DrillScreen::DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
+                         Navigator &navigator, ErrorSink &errors)
+    : Screen(clock, navigator, errors), media_(media), sounds_(sounds), quiz_(random, clock)
+{
+}
+
+DrillScreen::~DrillScreen() = default;
+
+void DrillScreen::build(ScreenWindow &window)
+{
+    const Form form(window, drill::kWindow, drill::kControls);
+    controls_ = std::make_unique<Controls>(Controls{
+        .names = form.names(),
+        .questionPicture = form.control<PictureBox>("questionPicture"),
+        .answerMark = form.control<PictureBox>("answerMark"),
+        .medal = form.control<PictureBox>("medal"),
+        .leftCover = form.control<PictureBox>("leftCover"),
+        .rightCover = form.control<PictureBox>("rightCover"),
+        .failNotice = form.control<Label>("failNotice"),
+        .remainingCount = form.control<Label>("remainingCount"),
+        .scorePercent = form.control<Label>("scorePercent"),
+        // The pause after an answer counts from the same start as the pause
+        // before leaving: an answer while leaving puts the leaving off, and a
+        // button click lengthens the feedback.
+        .feedbackPause = new Pause(clock_, pauseStart_, QStringLiteral("feedbackTimer"), &window),
+    });
+    const Controls &c = *controls_;
+    on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
+    on(&window, &ScreenWindow::pointerOverBackground, [this] { controls_->names->pointerOverBackground(); });
+    on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
+    on(c.failNotice, &Control::clicked, [this] { restart(); });
+    on(form.control<PictureBox>("restartPicture"), &Control::clicked, [this] { restart(); });
+    on(form.control<QPushButton>("toLookupButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Lookup); });
+    on(form.control<QPushButton>("toMenuButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Menu); });
+}
+
+void DrillScreen::load()
+{
+    startQuiz();
+}
+
+void DrillScreen::startQuiz()
+{
+    Controls &c = *controls_;
+    // The frame is read from the picture box as it stands: at a restart that
+    // is the last question's picture, centred on the same point.
+    frame_ = wholeTwips(c.questionPicture->twipsRect());
+    lastClicked_ = 0;
+    quiz_.start();
+    c.scorePercent->clear();
+    showQuestion(quiz_.nextQuestion());
+}
+
+void DrillScreen::showQuestion(int fishNo)
+{
+    Controls &c = *controls_;
+    c.remainingCount->setText(QString::number(quiz_.remaining()));
+    // Hidden while it changes, so the new picture never shows at the old
+    // place or the old one at the new place.
+    c.questionPicture->hide();
+    c.questionPicture->loadPicture(media_.fishPicture(fishNo));
+    c.questionPicture->centreOn(frame_);
+    c.questionPicture->show();
+    sounds_.play(Sound::Name);
+}
+
+void DrillScreen::onNameClicked(int fishNo)
+{
+    Controls &c = *controls_;
+    if (lastClicked_ > 0)
+        c.names->setMarked(lastClicked_, false);
+    c.names->setMarked(fishNo, true);
+    lastClicked_ = fishNo;
+    const bool right = quiz_.answer(fishNo);
+    sounds_.play(right ? Sound::Right : Sound::Wrong);
+    c.answerMark->loadPicture(media_.mark(right ? Mark::Right : Mark::Wrong));
+    c.answerMark->show();
+    if (!right) {
+        // The child sees the right name instead.
+        c.names->setMarked(fishNo, false);
+        c.names->setMarked(quiz_.question(), true);
+    }
+    c.scorePercent->setText(QString::number(quiz_.percent()));
+    c.feedbackPause->start();
+}
+
+void DrillScreen::onFeedbackOver()
+{
+    Controls &c = *controls_;
+    c.answerMark->hide();
+    c.names->setMarked(quiz_.question(), false);
+    if (quiz_.isOver())
+        showGrade();
+    else
+        showQuestion(quiz_.nextQuestion());
+}
+
+void DrillScreen::showGrade()
+{
+    Controls &c = *controls_;
+    c.questionPicture->hide();
+    c.leftCover->show();
+    c.rightCover->show();
+    const std::optional<Medal> medal = medalFor(quiz_.grade());
+    if (!medal) {
+        sounds_.play(Sound::Fail);
+        c.failNotice->show();
+        return;
+    }
+    sounds_.play(Sound::Pass);
+    c.medal->loadPicture(media_.medal(*medal));
+    c.medal->show();
+}
+
+void DrillScreen::restart()
+{
+    Controls &c = *controls_;
+    c.failNotice->hide();
+    c.leftCover->hide();
+    c.rightCover->hide();
+    c.medal->hide();
+    endFeedback();
+    startQuiz();
+}
+
+// A restart while an answer's feedback is still on the screen ends that
+// feedback first: otherwise its pause would run out later, draw a second
+// question over the new quiz's first one and leave the old question's red
+// name behind.
+void DrillScreen::endFeedback()
+{
+    Controls &c = *controls_;
+    if (!c.feedbackPause->isRunning())
+        return;
+    c.feedbackPause->stop();
+    c.answerMark->hide();
+    c.names->setMarked(quiz_.question(), false);
+    if (lastClicked_ > 0)
+        c.names->setMarked(lastClicked_, false);
+}
+
+void DrillScreen::leaveFor(Destination destination)
+{
+    sounds_.play(Sound::Button);
+    leaveAfterPause(destination);
+}
+
+} // namespace sakana

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "media/mediafolder.h"
+#include "quiz/quiz.h"
+#include "ui/controls.h"
+#include "ui/screen.h"
+
+#include <memory>
+
+namespace sakana {
+
+class Label;
+class NameGrid;
+class PictureBox;
+class RandomSource;
+class SoundPlayer;
+
+// The drill: forty questions, one per fish in random order, each answered by
+// a click on a name and followed by a short pause with the right or wrong
+// mark; then a medal or the fail notice.
+class DrillScreen final : public Screen {
+public:
+    DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
+                Navigator &navigator, ErrorSink &errors);
+    ~DrillScreen() override;
+
+private:
+    struct Controls {
+        NameGrid *names = nullptr;
+        PictureBox *questionPicture = nullptr;
+        PictureBox *answerMark = nullptr;
+        PictureBox *medal = nullptr;
+        PictureBox *leftCover = nullptr;
+        PictureBox *rightCover = nullptr;
+        Label *failNotice = nullptr;
+        Label *remainingCount = nullptr;
+        Label *scorePercent = nullptr;
+        Pause *feedbackPause = nullptr;
+    };
+
+    void build(ScreenWindow &window) override;
+    void load() override;
+    void forgetControls() override { controls_.reset(); }
+
+    void startQuiz();
+    void showQuestion(int fishNo);
+    void onNameClicked(int fishNo);
+    void onFeedbackOver();
+    void showGrade();
+    void restart();
+    void endFeedback();
+    void leaveFor(Destination destination);
+
+    const MediaFolder &media_;
+    SoundPlayer &sounds_;
+    std::unique_ptr<Controls> controls_;
+    Quiz quiz_;
+    TwipsRectF frame_;   // where questions are centred, in whole twips
+    int lastClicked_ = 0;  // the name clicked last in this quiz; 0: none
+};
+
+} // namespace sakana

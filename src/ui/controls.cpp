@@ -1,0 +1,129 @@
+#include "ui/controls.h"
+
+#include "media/picturefile.h"
+#include "ui/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QPixmap>
+#include <cmath>
+
+namespace sakana {
+
+TwipsRectF wholeTwips(const TwipsRectF &rect)
+{
+    return {std::nearbyint(rect.left), std::nearbyint(rect.top), std::nearbyint(rect.width),
+            std::nearbyint(rect.height)};
+}
+
+Control::Control(QWidget *parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+    // Pointer moves over a control are the control's own, whether or not it
+    // reacts to them: they never reach the window behind it.
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void Control::setTwipsRect(const TwipsRectF &rect)
+{
+    rect_ = rect;
+    setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+                twipsToPixels(rect.height));
+}
+
+void Control::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Control::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    event->accept();
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void Control::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is not a further click: its release
+    // finds nothing pressed and so makes no click.
+    pressed_ = false;
+    event->accept();
+}
+
+void Control::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit pointerMoved();
+}
+
+Label::Label(QWidget *parent) : Control(parent)
+{
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setBackColour(Bgr colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(colour));
+    setPalette(pal);
+}
+
+void Label::setForeColour(Bgr colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, toQColor(colour));
+    setPalette(pal);
+}
+
+void Label::setTextRaise(int pixels)
+{
+    textRaise_ = pixels;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (textRaise_ == 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect().adjusted(0, -textRaise_, 0, 0), int(alignment()) | Qt::TextWordWrap,
+                          palette(), isEnabled(), text(), foregroundRole());
+}
+
+PictureBox::PictureBox(QWidget *parent) : Control(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PictureBox::loadPicture(const QString &path)
+{
+    const QImage image = readPicture(path);
+    setPixmap(QPixmap::fromImage(image));
+    if (!hasScaledContents()) {
+        TwipsRectF rect = twipsRect();
+        rect.width = pixelsToTwips(image.width());
+        rect.height = pixelsToTwips(image.height());
+        setTwipsRect(rect);
+    }
+}
+
+void PictureBox::centreOn(const TwipsRectF &frame)
+{
+    TwipsRectF rect = twipsRect();
+    // Worked out in double and kept as a single-precision value, half twips
+    // and all; only the pixel position is rounded.
+    rect.left = float(frame.left + (frame.width - rect.width) / 2);
+    rect.top = float(frame.top + (frame.height - rect.height) / 2);
+    setTwipsRect(rect);
+}
+
+} // namespace sakana

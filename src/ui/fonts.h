@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+namespace sakana {
+
+// The two Japanese serif faces of the designs: fixed-width and proportional.
+enum class Face { Mincho, PMincho };
+
+// A design font: face, size in points (at 96 dots per inch), weight, slant.
+struct FontDesign {
+    Face face = Face::Mincho;
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+// Builds the font for a design entry. Where the design faces are missing the
+// nearest Japanese serif faces stand in for them; where bold is asked for,
+// the faces that really have a bold weight come first, since a face without
+// one is drawn regular at large sizes.
+QFont designFont(const FontDesign &design);
+
+// The family names tried for a face, in order.
+QStringList familiesFor(Face face, bool bold);
+
+} // namespace sakana

@@ -1,0 +1,176 @@
+#include "ui/form.h"
+
+#include "media/picturefile.h"
+#include "ui/controls.h"
+#include "ui/namegrid.h"
+#include "ui/screenwindow.h"
+#include "ui/twips.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+namespace sakana {
+
+namespace {
+
+// A raised button whose whole face shows the design colour, the same on
+// every desktop; it looks pressed while held and has a dark edge while it
+// holds the focus.
+QString buttonStyleSheet(const QColor &face)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+                          "QPushButton:focus { border-color: %3; }"
+                          "QPushButton:pressed { border-style: inset; }")
+        .arg(face.name(), face.lighter(140).name(), face.darker(250).name());
+}
+
+QString builtIn(const char *name)
+{
+    return QStringLiteral(":/pictures/") + QLatin1String(name);
+}
+
+TwipsRectF toF(const TwipsRect &rect)
+{
+    return {double(rect.left), double(rect.top), double(rect.width), double(rect.height)};
+}
+
+} // namespace
+
+Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<const ControlDesign> controls)
+    : window_(window)
+{
+    setUpWindow(windowDesign);
+
+    // The first row of a table lies on top: create from the last row up, as a
+    // later sibling lies above an earlier one.
+    std::vector<std::pair<int, QPushButton *>> buttons;
+    for (auto row = controls.rbegin(); row != controls.rend(); ++row) {
+        QWidget *widget = create(*row);
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            buttons.emplace_back(row->tabOrder, button);
+    }
+
+    // Buttons always lie above labels and pictures; they take the focus in
+    // their tab order, the first holding it when the window opens.
+    std::sort(buttons.begin(), buttons.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        buttons[k].second->raise();
+        if (k > 0)
+            QWidget::setTabOrder(buttons[k - 1].second, buttons[k].second);
+    }
+    if (!buttons.empty())
+        buttons.front().second->setFocus();
+}
+
+void Form::setUpWindow(const WindowDesign &design)
+{
+    window_.setWindowTitle(QString::fromUtf16(design.caption));
+    window_.setWindowIcon(QIcon(QPixmap::fromImage(readPicture(builtIn("fish.ico")))));
+    QPalette pal = window_.palette();
+    pal.setColor(QPalette::Window, toQColor(design.backColour));
+    window_.setPalette(pal);
+
+    const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    if (design.border == Border::FixedSingle) {
+        window_.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint);
+        window_.setFixedSize(client);
+    } else {
+        window_.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+        window_.resize(client);
+    }
+    if (design.backgroundPicture)
+        window_.setBackgroundPicture(readPicture(builtIn(design.backgroundPicture)));
+    centreOnScreen(window_);
+}
+
+QWidget *Form::create(const ControlDesign &design)
+{
+    switch (design.kind) {
+    case Kind::NameGrid:
+        names_ = new NameGrid(window_, design);
+        return nullptr;
+    case Kind::Label: {
+        Label *label = createLabel(window_, design, design.rect, QString::fromUtf16(design.caption));
+        label->setObjectName(QLatin1String(design.role));
+        return label;
+    }
+    case Kind::Picture: {
+        auto *box = new PictureBox(&window_);
+        box->setObjectName(QLatin1String(design.role));
+        box->setTwipsRect(toF(design.rect));
+        box->setStretch(design.stretch);
+        if (design.picture)
+            box->loadPicture(builtIn(design.picture));
+        box->setVisible(design.visible);
+        return box;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(QString::fromUtf16(design.caption), &window_);
+        button->setObjectName(QLatin1String(design.role));
+        button->setGeometry(twipsToPixels(design.rect.left), twipsToPixels(design.rect.top),
+                            twipsToPixels(design.rect.width), twipsToPixels(design.rect.height));
+        button->setFont(designFont(design.font));
+        if (design.backColour)
+            button->setStyleSheet(buttonStyleSheet(toQColor(*design.backColour)));
+        // Enter, like Space, activates the button that holds the focus.
+        button->setAutoDefault(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        button->setMouseTracking(true);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect &rect, const QString &caption)
+{
+    auto *label = new Label(&window);
+    label->setTwipsRect(toF(rect));
+    label->setFont(designFont(design.font));
+    if (design.font.bold) {
+        // A face with a real bold weight may stand taller above its baseline
+        // than the regular face the layout was made for; the text keeps the
+        // regular face's baseline, so that it fits its label as designed.
+        FontDesign regular = design.font;
+        regular.bold = false;
+        const int taller = QFontMetrics(label->font()).ascent() - QFontMetrics(designFont(regular)).ascent();
+        if (taller > 0)
+            label->setTextRaise(taller);
+    }
+    label->setText(caption);
+    if (design.foreColour)
+        label->setForeColour(*design.foreColour);
+    if (design.backColour) {
+        label->setBackColour(*design.backColour);
+        label->setAutoFillBackground(true);
+    }
+    label->setAlignment((design.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (design.border) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+    }
+    label->setVisible(design.visible);
+    return label;
+}
+
+void centreOnScreen(QWidget &window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window.size();
+    window.move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+} // namespace sakana

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/design.h"
+#include "ui/screenwindow.h"
+
+#include <QString>
+#include <span>
+
+class QPushButton;
+class QWidget;
+
+namespace sakana {
+
+class Label;
+class NameGrid;
+class PictureBox;
+
+// Builds a screen's window and controls from its design tables. Each control
+// is a child of the window named by its role, so a screen finds it again with
+// control<T>(role).
+class Form {
+public:
+    Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<const ControlDesign> controls);
+
+    template <typename T>
+    T *control(const char *role) const
+    {
+        T *found = window_.findChild<T *>(QLatin1String(role), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(found, "Form", role);
+        return found;
+    }
+    // The forty names, where the design has them.
+    NameGrid *names() const { return names_; }
+
+private:
+    void setUpWindow(const WindowDesign &design);
+    QWidget *create(const ControlDesign &design);
+
+    ScreenWindow &window_;
+    NameGrid *names_ = nullptr;
+};
+
+// A label from a design row, at the given place and with the given caption.
+Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect &rect, const QString &caption);
+
+// Puts a window in the middle of the screen it opens on.
+void centreOnScreen(QWidget &window);
+
+} // namespace sakana
