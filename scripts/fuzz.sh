@@ -66,7 +66,8 @@ export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 if [ "$MODE" = replay ]; then
-    cd "$BUILD"
+    # Testing is on in the fuzz folder alone (the build leaves the test suite out).
+    cd "$BUILD/fuzz"
     ctest -L fuzz --output-on-failure
     exit
 fi
