@@ -1,8 +1,8 @@
-#include "app/runtimeerror.h"
-#include "app/colour.h"
-#include "screens/drill/drill.h"
 #include "support/world.h"
+#include "ui/controls.h"
 
+#include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <random>
 #include <set>
@@ -24,39 +24,82 @@ void putDrillMedia(World &world)
     world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("copper.gif"));     // 200 x 190
 }
 
+const QSize kRightMark(200, 190);
+const QSize kWrongMark(100, 80);
+
+QString soundName(Sound sound)
+{
+    switch (sound) {
+    case Sound::Button: return QStringLiteral("button");
+    case Sound::Name: return QStringLiteral("name");
+    case Sound::Right: return QStringLiteral("right");
+    case Sound::Wrong: return QStringLiteral("wrong");
+    case Sound::Pass: return QStringLiteral("pass");
+    case Sound::Fail: return QStringLiteral("fail");
+    }
+    return QStringLiteral("?");
+}
+
+// The fish another than this one, for a wrong answer.
+int otherThan(int fishNo)
+{
+    return fishNo % 40 + 1;
+}
+
+// An open drill whose questions come in a known order: the draws are
+// scripted so that question k asks fishAt(k), a permutation of the forty.
 struct DrillFixture {
     DrillFixture()
     {
         putDrillMedia(world);
-        world.shell().open(ScreenId::Drill);
-        drill = world.screen<ドリル>(ScreenId::Drill);
-        c = drill->controls();
+        for (int k = 0; k < 40; ++k) {
+            order.push_back((k * 17 + 9) % 40 + 1);
+            world.random.pickFish(order.back());
+        }
+        world.go(Destination::Drill);
     }
-    void click(int index) { QTest::mouseClick(c->Label1[std::size_t(index)], Qt::LeftButton); }
+    int fishAt(int question) const { return order.at(std::size_t(question - 1)); }
+    void click(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
     // Lets the running feedback wait run out.
-    void endWait()
+    void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
+    // Answers every question, the first `right` of them rightly.
+    void answerAll(int right)
     {
-        world.clock.now += 3;
-        c->Timer2->fire();
+        for (int question = 1; question <= 40; ++question) {
+            click(question <= right ? fishAt(question) : otherThan(fishAt(question)));
+            endWait();
+        }
     }
-    int rightIndex() const { return drill->state.FishNo - 1; }
+    QStringList heard() const
+    {
+        QStringList names;
+        for (Sound sound : world.sounds.played)
+            names << soundName(sound);
+        return names;
+    }
     QString lastSound() const
     {
-        for (auto it = world.players.log.crbegin(); it != world.players.log.crend(); ++it) {
-            if (it->startsWith(QLatin1String("drill.MediaPlayer2 FileName")))
-                return it->section(QLatin1Char('/'), -1);
-        }
-        return {};
+        const auto last = world.sounds.last();
+        return last ? soundName(*last) : QString();
     }
-    QColor colourOf(int index) const { return bgr(c->Label1[std::size_t(index)]->backColour()); }
+    // The names shown red.
+    QList<int> redNames() const
+    {
+        QList<int> red;
+        for (int fish = 1; fish <= 40; ++fish) {
+            if (world.nameColour(fish) == kNameMarked)
+                red << fish;
+        }
+        return red;
+    }
+    QString text(const char *role) const { return world.control<Label>(QLatin1String(role))->text(); }
+    PictureBox *picture(const char *role) const { return world.control<PictureBox>(QLatin1String(role)); }
+    Label *label(const char *role) const { return world.control<Label>(QLatin1String(role)); }
+    bool drillOpen() const { return world.screen(Destination::Drill)->isOpen(); }
 
     World world;
-    ドリル *drill = nullptr;
-    ドリル::Controls *c = nullptr;
+    std::vector<int> order;
 };
-
-const QColor kNormal = bgr(kNormalLabelColour);
-const QColor kMarked = bgr(kMarkedLabelColour);
 
 } // namespace
 
@@ -67,89 +110,65 @@ private slots:
     {
         World world;
         putDrillMedia(world);
+        world.putPicture(QStringLiteral("large.gif"), QStringLiteral("f7.gif"));  // 401 x 351
         world.random.pickFish(7);
-        world.shell().open(ScreenId::Drill);
-        auto *drill = world.screen<ドリル>(ScreenId::Drill);
-        auto *c = drill->controls();
-        QCOMPARE(drill->state.FishNo, 7);
-        QCOMPARE(drill->state.HighlightIndex, -1);
-        QCOMPARE(c->Label3->caption(), QStringLiteral("39"));
-        QCOMPARE(c->Label5->caption(), QString());
-        QVERIFY(c->Image1->isVisible());
-        QVERIFY(!c->Image2->isVisible() && !c->Image5->isVisible() && !c->Label10->isVisible());
-        QVERIFY(!c->Image6->isVisible() && !c->Image7->isVisible());
-        const QString dir = world.dir.path();
-        QCOMPARE(world.players.log,
-                 QStringList({"drill.MediaPlayer1 FileName " + dir + "/音/oto1.wav", "drill.MediaPlayer1 Stop",
-                              "drill.MediaPlayer2 Setting 1030=1", "drill.MediaPlayer1 Play"}));
+        world.go(Destination::Drill);
+        auto *questionPicture = world.control<PictureBox>(QStringLiteral("questionPicture"));
+        QVERIFY(questionPicture && questionPicture->isVisible());
+        QCOMPARE(questionPicture->pixmap().size(), QSize(401, 351));
+        QCOMPARE(world.control<Label>(QStringLiteral("remainingCount"))->text(), QStringLiteral("39"));
+        QCOMPARE(world.control<Label>(QStringLiteral("scorePercent"))->text(), QString());
+        for (const char *hidden : {"answerMark", "medal", "leftCover", "rightCover"})
+            QVERIFY2(!world.control<PictureBox>(QLatin1String(hidden))->isVisible(), hidden);
+        QVERIFY(!world.control<Label>(QStringLiteral("failNotice"))->isVisible());
+        for (int fish = 1; fish <= 40; ++fish)
+            QCOMPARE(world.nameColour(fish), kNameNormal);
+        QCOMPARE(world.sounds.played, std::vector<Sound>{Sound::Name});
         QCOMPARE(world.random.seeds.size(), std::size_t(1));
-        QCOMPARE(drill->window()->focusWidget(), c->Command2);
-        QCOMPARE(drill->window()->size(), QSize(768, 480));
+        QCOMPARE(world.window()->focusWidget(), world.control<QPushButton>(QStringLiteral("toMenuButton")));
+        QCOMPARE(world.window()->size(), QSize(768, 480));
+
+        // The question is fish 7: a wrong answer shows its name red.
+        QTest::mouseClick(world.name(8), Qt::LeftButton);
+        QCOMPARE(world.nameColour(7), kNameMarked);
+        QCOMPARE(world.nameColour(8), kNameNormal);
+        QVERIFY(world.errors.errors.empty());
     }
 
     void wholeQuizAsksEveryFishOnce()
     {
         DrillFixture f;
+        f.world.random.draws.clear();
         std::mt19937 engine(12345);
         std::uniform_real_distribution<double> draw(0.0, 1.0);
         for (int k = 0; k < 60; ++k)
             f.world.random.draws.push_back(draw(engine));
-        // The first question was drawn before the script; start afresh.
-        QTest::mouseClick(f.c->Image3, Qt::LeftButton);
+        // Start afresh with the random draws.
+        QTest::mouseClick(f.picture("restartPicture"), Qt::LeftButton);
 
         std::set<int> asked;
         for (int question = 1; question <= 40; ++question) {
-            QCOMPARE(f.c->Label3->caption(), QString::number(40 - question));
-            QCOMPARE(f.drill->state.AskedCount, question);
-            asked.insert(f.drill->state.FishNo);
-            f.click(f.rightIndex());
+            QCOMPARE(f.text("remainingCount"), QString::number(40 - question));
+            QVERIFY(f.picture("questionPicture")->isVisible());
+            // Whatever the question, the fish asked is the one name red after
+            // the answer: the clicked one if right, the asked one if wrong.
+            f.click(1);
+            const QList<int> red = f.redNames();
+            QCOMPARE(red.size(), 1);
+            QCOMPARE(f.lastSound(), red.front() == 1 ? QStringLiteral("right") : QStringLiteral("wrong"));
+            QVERIFY2(asked.insert(red.front()).second, qPrintable(QStringLiteral("fish %1 asked twice").arg(red.front())));
             f.endWait();
         }
         QCOMPARE(asked.size(), std::size_t(40));
-        for (int fish = 1; fish <= 40; ++fish)
-            QCOMPARE(f.drill->state.UsedFlags[std::size_t(fish)], 1);
-        QCOMPARE(f.drill->state.ScorePercent, 100);
-        QVERIFY(!f.c->Image1->isVisible());
-        QVERIFY(f.c->Image5->isVisible());
-        QCOMPARE(f.c->Label3->caption(), QStringLiteral("0"));
-    }
-
-    void probePastUsedFish_data()
-    {
-        QTest::addColumn<QList<int>>("used");
-        QTest::addColumn<int>("drawn");
-        QTest::addColumn<int>("asked");
-        QTest::newRow("unused fish shown directly") << QList<int>{1} << 5 << 5;
-        QTest::newRow("past a run of used fish") << QList<int>{1, 5, 6, 7} << 5 << 8;
-        QTest::newRow("fish 40 used wraps to 1") << QList<int>{40} << 40 << 1;
-        QTest::newRow("wrap past used fish at both ends") << QList<int>{38, 39, 40, 1, 2} << 38 << 3;
-    }
-    void probePastUsedFish()
-    {
-        QFETCH(QList<int>, used);
-        QFETCH(int, drawn);
-        QFETCH(int, asked);
-        DrillFixture f;
-        f.click(0);
-        f.drill->state.UsedFlags.fill(0);
-        for (int fish : used)
-            f.drill->state.UsedFlags[std::size_t(fish)] = 1;
-        f.world.random.pickFish(drawn);
+        QVERIFY(!f.picture("questionPicture")->isVisible());
+        QVERIFY(f.label("failNotice")->isVisible());  // one right of forty
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("2"));
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("0"));
+        QCOMPARE(f.heard().count(QStringLiteral("name")), 41);  // the first question twice
+        // Nothing more is asked.
         f.endWait();
-        QCOMPARE(f.drill->state.FishNo, asked);
-    }
-
-    void lastFishIsAlwaysReached()
-    {
-        for (int drawn = 1; drawn <= 40; ++drawn) {
-            DrillFixture f;
-            f.click(0);
-            for (int fish = 1; fish <= 40; ++fish)
-                f.drill->state.UsedFlags[std::size_t(fish)] = fish == 17 ? 0 : 1;
-            f.world.random.pickFish(drawn);
-            f.endWait();
-            QCOMPARE(f.drill->state.FishNo, 17);
-        }
+        QCOMPARE(f.heard().count(QStringLiteral("name")), 41);
+        QVERIFY(f.world.errors.errors.empty());
     }
 
     void grades_data()
@@ -158,12 +177,13 @@ private slots:
         QTest::addColumn<int>("percent");
         QTest::addColumn<QString>("sound");
         QTest::addColumn<QSize>("medal");  // empty: the fail notice
-        QTest::newRow("19 right: fail") << 19 << 47 << "dame.wav" << QSize();
-        QTest::newRow("20 right: copper") << 20 << 50 << "gokaku.wav" << QSize(200, 190);
-        QTest::newRow("29 right: copper") << 29 << 72 << "gokaku.wav" << QSize(200, 190);
-        QTest::newRow("30 right: silver") << 30 << 75 << "gokaku.wav" << QSize(100, 80);
-        QTest::newRow("35 right: silver") << 35 << 87 << "gokaku.wav" << QSize(100, 80);
-        QTest::newRow("36 right: gold") << 36 << 90 << "gokaku.wav" << QSize(50, 60);
+        QTest::newRow("19 right: fail") << 19 << 47 << "fail" << QSize();
+        QTest::newRow("20 right: copper") << 20 << 50 << "pass" << QSize(200, 190);
+        QTest::newRow("29 right: copper") << 29 << 72 << "pass" << QSize(200, 190);
+        QTest::newRow("30 right: silver") << 30 << 75 << "pass" << QSize(100, 80);
+        QTest::newRow("35 right: silver") << 35 << 87 << "pass" << QSize(100, 80);
+        QTest::newRow("36 right: gold") << 36 << 90 << "pass" << QSize(50, 60);
+        QTest::newRow("40 right: gold") << 40 << 100 << "pass" << QSize(50, 60);
     }
     void grades()
     {
@@ -172,76 +192,84 @@ private slots:
         QFETCH(QString, sound);
         QFETCH(QSize, medal);
         DrillFixture f;
-        for (int question = 1; question <= 40; ++question) {
-            const int index = question <= right ? f.rightIndex() : (f.rightIndex() + 1) % 40;
-            f.click(index);
-            f.endWait();
-        }
-        QCOMPARE(f.drill->state.ScorePercent, percent);
-        QCOMPARE(f.c->Label5->caption(), QString::number(percent));
-        QCOMPARE(f.lastSound(), sound);
-        QVERIFY(!f.c->Image1->isVisible());
-        QVERIFY(f.c->Image6->isVisible() && f.c->Image7->isVisible());
-        QCOMPARE(f.c->Label10->isVisible(), medal.isEmpty());
-        QCOMPARE(f.c->Image5->isVisible(), !medal.isEmpty());
+        f.answerAll(right);
+        QCOMPARE(f.text("scorePercent"), QString::number(percent));
+        // The last answer's sound, then the grade's; no further question.
+        QCOMPARE(f.heard().mid(f.heard().size() - 2),
+                 QStringList({right == 40 ? QStringLiteral("right") : QStringLiteral("wrong"), sound}));
+        QVERIFY(!f.picture("questionPicture")->isVisible());
+        QVERIFY(!f.picture("answerMark")->isVisible());
+        QVERIFY(f.picture("leftCover")->isVisible() && f.picture("rightCover")->isVisible());
+        QCOMPARE(f.label("failNotice")->isVisible(), medal.isEmpty());
+        QCOMPARE(f.picture("medal")->isVisible(), !medal.isEmpty());
         if (!medal.isEmpty()) {
-            QCOMPARE(f.c->Image5->pixmap().size(), medal);
-            QCOMPARE(f.c->Image5->size(), QSize(202, 250));  // stretched to the box
+            QCOMPARE(f.picture("medal")->pixmap().size(), medal);
+            QCOMPARE(f.picture("medal")->size(), QSize(202, 250));  // stretched to the box
         }
+        QVERIFY(f.world.errors.errors.empty());
     }
 
     void rightAndWrongFeedback()
     {
         DrillFixture f;
-        const int right = f.rightIndex();
+        const int right = f.fishAt(1);
         f.click(right);
-        QCOMPARE(f.lastSound(), QStringLiteral("o.wav"));
-        QCOMPARE(f.c->Image2->pixmap().size(), QSize(200, 190));
-        QVERIFY(f.c->Image2->isVisible());
-        QCOMPARE(f.c->Image2->geometry().topLeft(), QPoint(293, 157));
-        QCOMPARE(f.colourOf(right), kMarked);
-        QCOMPARE(f.c->Label5->caption(), QStringLiteral("100"));
+        QCOMPARE(f.lastSound(), QStringLiteral("right"));
+        PictureBox *mark = f.picture("answerMark");
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->pixmap().size(), kRightMark);
+        QCOMPARE(mark->geometry().topLeft(), QPoint(293, 157));
+        QCOMPARE(f.redNames(), QList<int>{right});
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));
         f.endWait();
-        QCOMPARE(f.colourOf(right), kNormal);
+        QVERIFY(!mark->isVisible());
+        QCOMPARE(f.redNames(), QList<int>());
+        QCOMPARE(f.lastSound(), QStringLiteral("name"));  // the next question
 
-        const int wrong = (f.rightIndex() + 5) % 40;
+        const int asked = f.fishAt(2);
+        const int wrong = (asked + 4) % 40 + 1;
         f.click(wrong);
-        QCOMPARE(f.lastSound(), QStringLiteral("x.wav"));
-        QCOMPARE(f.c->Image2->pixmap().size(), QSize(100, 80));
-        QCOMPARE(f.colourOf(wrong), kNormal);
-        QCOMPARE(f.colourOf(f.rightIndex()), kMarked);
-        QCOMPARE(f.c->Label5->caption(), QStringLiteral("50"));
+        QCOMPARE(f.lastSound(), QStringLiteral("wrong"));
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->pixmap().size(), kWrongMark);
+        QCOMPARE(mark->geometry().topLeft(), QPoint(293, 157));
+        QCOMPARE(f.redNames(), QList<int>{asked});  // the right name, not the clicked one
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("50"));
+        f.endWait();
+        QCOMPARE(f.redNames(), QList<int>());
     }
 
     void secondClickCountsAsWrongAndRenewsTheWait()
     {
         DrillFixture f;
-        const int right = f.rightIndex();
+        const int right = f.fishAt(1);
         f.world.clock.now = 100.2;
         f.click(right);
         f.world.clock.now = 101.7;
         f.click(right);
-        QCOMPARE(f.drill->state.CorrectCount, 1);
-        QCOMPARE(f.lastSound(), QStringLiteral("x.wav"));
-        QCOMPARE(f.c->Image2->pixmap().size(), QSize(100, 80));
-        QCOMPARE(f.colourOf(right), kMarked);
-        QCOMPARE(f.drill->state.ClickTime, 102);
-        f.world.clock.now = 103.5;  // the first click's wait would be over
-        f.c->Timer2->fire();
-        QVERIFY(f.c->Image2->isVisible());
+        QCOMPARE(f.heard().mid(1), QStringList({"right", "wrong"}));
+        QCOMPARE(f.picture("answerMark")->pixmap().size(), kWrongMark);
+        QCOMPARE(f.redNames(), QList<int>{right});
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));  // still one right of one
+        f.world.tickAt(103.5, QStringLiteral("feedbackTimer"));  // the first click's wait would be over
+        QVERIFY(f.picture("answerMark")->isVisible());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        f.world.tickAt(104.1, QStringLiteral("feedbackTimer"));
+        QVERIFY(!f.picture("answerMark")->isVisible());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("38"));
     }
 
     void doubleClickIsOneAnswer()
     {
         DrillFixture f;
-        f.world.players.log.clear();
+        f.world.sounds.played.clear();
         // Through the window, as the window system delivers it: press, release,
         // double click, release.
-        const QPoint name = f.c->Label1[std::size_t(f.rightIndex())]->geometry().center();
-        QTest::mouseDClick(f.drill->window()->windowHandle(), Qt::LeftButton, {}, name);
-        QCOMPARE(f.drill->state.CorrectCount, 1);
-        QCOMPARE(f.lastSound(), QStringLiteral("o.wav"));
-        QCOMPARE(f.world.players.log.filter(QStringLiteral("FileName")).size(), 1);
+        const QPoint name = f.world.name(f.fishAt(1))->geometry().center();
+        QTest::mouseDClick(f.world.window()->windowHandle(), Qt::LeftButton, {}, name);
+        QCOMPARE(f.heard(), QStringList{"right"});
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));
+        QCOMPARE(f.picture("answerMark")->pixmap().size(), kRightMark);
     }
 
     void waitEndsStrictlyAfterTwoSeconds_data()
@@ -259,112 +287,114 @@ private slots:
         QFETCH(double, stillWaiting);
         QFETCH(double, ended);
         DrillFixture f;
-        const int right = f.rightIndex();
+        const int right = f.fishAt(1);
         f.world.clock.now = click;
         f.click(right);
-        f.world.clock.now = click + 0.1;
-        f.c->Timer2->fire();
-        f.world.clock.now = stillWaiting;
-        f.c->Timer2->fire();
-        QVERIFY(f.c->Image2->isVisible());
-        QCOMPARE(f.drill->state.AskedCount, 1);
-        f.world.clock.now = ended;
-        f.c->Timer2->fire();
-        QVERIFY(!f.c->Image2->isVisible());
-        QCOMPARE(f.c->Timer2->interval(), 0);
-        QCOMPARE(f.colourOf(right), kNormal);
-        QCOMPARE(f.drill->state.AskedCount, 2);
+        f.world.tickAt(click + 0.1, QStringLiteral("feedbackTimer"));
+        f.world.tickAt(stillWaiting, QStringLiteral("feedbackTimer"));
+        QVERIFY(f.picture("answerMark")->isVisible());
+        QCOMPARE(f.redNames(), QList<int>{right});
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        f.world.tickAt(ended, QStringLiteral("feedbackTimer"));
+        QVERIFY(!f.picture("answerMark")->isVisible());
+        QCOMPARE(f.redNames(), QList<int>());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("38"));
+        // The wait is over: a later tick asks nothing more.
+        f.world.tickAt(ended + 5, QStringLiteral("feedbackTimer"));
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("38"));
     }
 
     void hoverHighlight()
     {
         DrillFixture f;
-        QWidget *window = f.drill->window();
-        auto centreOf = [&](int index) { return f.c->Label1[std::size_t(index)]->geometry().center(); };
+        QWidget *window = f.world.window();
+        auto centreOf = [&](int fish) { return f.world.name(fish)->geometry().center(); };
         QTest::mouseMove(window, QPoint(8, 470));  // start from the background
-        QTest::mouseMove(window, centreOf(0));
-        QCOMPARE(f.colourOf(0), kMarked);
         QTest::mouseMove(window, centreOf(1));
-        QCOMPARE(f.colourOf(0), kNormal);
-        QCOMPARE(f.colourOf(1), kMarked);
+        QCOMPARE(f.redNames(), QList<int>{1});
+        QTest::mouseMove(window, centreOf(2));
+        QCOMPARE(f.redNames(), QList<int>{2});
         QTest::mouseMove(window, QPoint(8, 470));  // the background
-        QCOMPARE(f.colourOf(1), kNormal);
-        QCOMPARE(f.drill->state.HighlightIndex, -1);
+        QCOMPARE(f.redNames(), QList<int>());
 
         // The marked right answer returns to blue when the pointer leaves it.
-        f.click(f.rightIndex());
-        QCOMPARE(f.colourOf(f.rightIndex()), kMarked);
-        QTest::mouseMove(window, centreOf(f.rightIndex()));
+        const int right = f.fishAt(1);
+        f.click(right);
+        QCOMPARE(f.redNames(), QList<int>{right});
+        QTest::mouseMove(window, centreOf(right));
         QTest::mouseMove(window, QPoint(8, 470));
-        QCOMPARE(f.colourOf(f.rightIndex()), kNormal);
+        QCOMPARE(f.redNames(), QList<int>());
     }
 
     void coversBlockTheNamesAfterTheGrade()
     {
         DrillFixture f;
-        for (int question = 1; question <= 40; ++question) {
-            f.click(f.rightIndex());
-            f.endWait();
-        }
-        QWidget *window = f.drill->window();
-        const QPoint name = f.c->Label1[3]->geometry().center();
-        const QPoint rightName = f.c->Label1[25]->geometry().center();
-        f.world.players.log.clear();
+        f.answerAll(40);
+        QWidget *window = f.world.window();
+        const QPoint name = f.world.name(4)->geometry().center();
+        const QPoint rightName = f.world.name(26)->geometry().center();
+        f.world.sounds.played.clear();
         QTest::mouseMove(window, name);
         QTest::mouseClick(window, Qt::LeftButton, {}, name);
+        QTest::mouseMove(window, rightName);
         QTest::mouseClick(window, Qt::LeftButton, {}, rightName);
-        QCOMPARE(f.colourOf(3), kNormal);
-        QCOMPARE(f.colourOf(25), kNormal);
-        QVERIFY(f.world.players.log.isEmpty());
+        QCOMPARE(f.redNames(), QList<int>());
+        QCOMPARE(f.heard(), QStringList());
+        QVERIFY(f.picture("medal")->isVisible());
     }
 
     void restartMidQuiz()
     {
         DrillFixture f;
         for (int question = 1; question <= 5; ++question) {
-            f.click(f.rightIndex());
+            f.click(f.fishAt(question));
             f.endWait();
         }
-        QTest::mouseClick(f.c->Image3, Qt::LeftButton);
-        QCOMPARE(f.drill->state.AskedCount, 1);
-        QCOMPARE(f.drill->state.CorrectCount, 0);
-        QCOMPARE(f.c->Label5->caption(), QString());
-        QCOMPARE(f.c->Label3->caption(), QStringLiteral("39"));
-        QVERIFY(f.c->Image1->isVisible());
+        // The draw after the restart falls on a fish of the old quiz: it is
+        // asked again, as nothing is asked in the new quiz yet.
+        f.world.random.draws.clear();
+        f.world.random.pickFish(f.fishAt(3));
+        QTest::mouseClick(f.picture("restartPicture"), Qt::LeftButton);
+        QCOMPARE(f.text("scorePercent"), QString());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        QVERIFY(f.picture("questionPicture")->isVisible());
+        QCOMPARE(f.lastSound(), QStringLiteral("name"));
+        f.click(f.fishAt(3));
+        QCOMPARE(f.lastSound(), QStringLiteral("right"));
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));  // one right of one
     }
 
     void restartDuringTheWaitEndsIt()
     {
         DrillFixture f;
-        const int right = f.rightIndex();
-        const int wrong = (right + 3) % 40;
+        const int right = f.fishAt(1);
+        const int wrong = (right + 2) % 40 + 1;
         f.click(wrong);
-        QTest::mouseClick(f.c->Image3, Qt::LeftButton);
-        QCOMPARE(f.c->Timer2->interval(), 0);
-        QVERIFY(!f.c->Image2->isVisible());
-        QCOMPARE(f.colourOf(right), kNormal);
-        QCOMPARE(f.colourOf(wrong), kNormal);
-        QCOMPARE(f.drill->state.AskedCount, 1);
+        QCOMPARE(f.redNames(), QList<int>{right});
+        QTest::mouseClick(f.picture("restartPicture"), Qt::LeftButton);
+        QVERIFY(!f.picture("answerMark")->isVisible());
+        QCOMPARE(f.redNames(), QList<int>());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        const int heard = int(f.world.sounds.played.size());
         // No old wait is left to draw a second question.
-        f.world.clock.now += 3;
-        f.c->Timer2->fire();
-        QCOMPARE(f.drill->state.AskedCount, 1);
+        f.endWait();
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        QCOMPARE(int(f.world.sounds.played.size()), heard);
     }
 
     void failNoticeRestarts()
     {
         DrillFixture f;
-        for (int question = 1; question <= 40; ++question) {
-            f.click((f.rightIndex() + 1) % 40);
-            f.endWait();
-        }
-        QVERIFY(f.c->Label10->isVisible());
-        QTest::mouseClick(f.c->Label10, Qt::LeftButton);
-        QVERIFY(!f.c->Label10->isVisible());
-        QVERIFY(!f.c->Image6->isVisible() && !f.c->Image7->isVisible());
-        QVERIFY(!f.c->Image5->isVisible());
-        QCOMPARE(f.drill->state.AskedCount, 1);
-        QVERIFY(f.c->Image1->isVisible());
+        f.answerAll(0);
+        QVERIFY(f.label("failNotice")->isVisible());
+        QTest::mouseClick(f.label("failNotice"), Qt::LeftButton);
+        QVERIFY(!f.label("failNotice")->isVisible());
+        QVERIFY(!f.picture("leftCover")->isVisible() && !f.picture("rightCover")->isVisible());
+        QVERIFY(!f.picture("medal")->isVisible());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        QCOMPARE(f.text("scorePercent"), QString());
+        QVERIFY(f.picture("questionPicture")->isVisible());
+        QCOMPARE(f.lastSound(), QStringLiteral("name"));
     }
 
     void centring_data()
@@ -386,11 +416,11 @@ private slots:
         World world;
         putDrillMedia(world);
         world.putAllFish(picture);
-        world.shell().open(ScreenId::Drill);
-        auto *c = world.screen<ドリル>(ScreenId::Drill)->controls();
-        QCOMPARE(c->Image1->left(), left);
-        QCOMPARE(c->Image1->top(), top);
-        QCOMPARE(c->Image1->geometry(), pixels);
+        world.go(Destination::Drill);
+        auto *box = world.control<PictureBox>(QStringLiteral("questionPicture"));
+        QCOMPARE(box->twipsRect().left, left);
+        QCOMPARE(box->twipsRect().top, top);
+        QCOMPARE(box->geometry(), pixels);
     }
 
     void largePictureLiesOverTheNames()
@@ -398,96 +428,112 @@ private slots:
         World world;
         putDrillMedia(world);
         world.putAllFish(QStringLiteral("wide.gif"));  // 500 px: reaches both name columns
-        world.shell().open(ScreenId::Drill);
-        auto *drill = world.screen<ドリル>(ScreenId::Drill);
-        auto *c = drill->controls();
-        QWidget *window = drill->window();
-        QCOMPARE(window->childAt(150, 70), c->Image1);
-        QCOMPARE(window->childAt(480, 430), c->Label5);  // the score stays on top
+        world.go(Destination::Drill);
+        QWidget *window = world.window();
+        QCOMPARE(window->childAt(150, 70), world.control<PictureBox>(QStringLiteral("questionPicture")));
+        QCOMPARE(window->childAt(480, 430), world.control<Label>(QStringLiteral("scorePercent")));  // the score stays on top
+        world.sounds.played.clear();
         QTest::mouseMove(window, QPoint(150, 70));
         QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(150, 70));
-        QCOMPARE(bgr(c->Label1[0]->backColour()), kNormal);
-        QCOMPARE(drill->state.AskedCount, 1);
-        QCOMPARE(c->Timer2->interval(), 0);
+        QCOMPARE(world.nameColour(1), kNameNormal);
+        QVERIFY(world.sounds.played.empty());
+        QVERIFY(!world.control<PictureBox>(QStringLiteral("answerMark"))->isVisible());
+        world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer"));
+        QCOMPARE(world.control<Label>(QStringLiteral("remainingCount"))->text(), QStringLiteral("39"));
     }
 
     void leavingWithTwoClicksOpensTheSecondDestination()
     {
         DrillFixture f;
         f.world.putNameList(QByteArray("x\r\n").repeated(40));
+        f.world.sounds.played.clear();
         f.world.clock.now = 300.2;
-        QTest::mouseClick(f.c->Command1, Qt::LeftButton);
+        QTest::mouseClick(f.world.control<QPushButton>(QStringLiteral("toLookupButton")), Qt::LeftButton);
         f.world.clock.now = 301.2;
-        QTest::mouseClick(f.c->Command2, Qt::LeftButton);
-        QCOMPARE(f.world.players.log.filter(QStringLiteral("oto.wav")).size(), 2);
-        QCOMPARE(f.drill->state.PendingChoice, 2);
-        f.world.clock.now = 303.0;  // exactly two seconds after the stamp 301
-        f.c->Timer1->fire();
-        QVERIFY(f.drill->isOpen());
-        f.world.clock.now = 303.1;
-        f.c->Timer1->fire();
-        QVERIFY(!f.drill->isOpen());
-        QVERIFY(f.world.shell().current() == f.world.shell().screen(ScreenId::Menu));
-        QVERIFY(f.world.shell().screen(ScreenId::Lookup) == nullptr);
+        QTest::mouseClick(f.world.control<QPushButton>(QStringLiteral("toMenuButton")), Qt::LeftButton);
+        QCOMPARE(f.heard(), QStringList({"button", "button"}));
+        f.world.tickAt(303.0, QStringLiteral("departureTimer"));  // exactly two seconds after the stamp 301
+        QVERIFY(f.drillOpen());
+        f.world.tickAt(303.1, QStringLiteral("departureTimer"));
+        QVERIFY(!f.drillOpen());
+        QVERIFY(f.world.switcher().current() == f.world.screen(Destination::Menu));
+        QVERIFY(f.world.screen(Destination::Lookup) == nullptr);
     }
 
     void answerDuringTheLeavingWaitDelaysIt()
     {
         DrillFixture f;
         f.world.clock.now = 300.2;
-        QTest::mouseClick(f.c->Command2, Qt::LeftButton);
+        QTest::mouseClick(f.world.control<QPushButton>(QStringLiteral("toMenuButton")), Qt::LeftButton);
         f.world.clock.now = 301.2;
-        f.click(f.rightIndex());
-        f.world.clock.now = 302.5;
-        f.c->Timer1->fire();
-        QVERIFY(f.drill->isOpen());
-        f.world.clock.now = 303.1;
-        f.c->Timer1->fire();
-        QVERIFY(!f.drill->isOpen());
+        f.click(f.fishAt(1));
+        f.world.tickAt(302.5, QStringLiteral("departureTimer"));
+        QVERIFY(f.drillOpen());
+        f.world.tickAt(303.1, QStringLiteral("departureTimer"));
+        QVERIFY(!f.drillOpen());
+        QVERIFY(f.world.switcher().current() == f.world.screen(Destination::Menu));
     }
 
     void aLaterVisitStartsAFreshQuiz()
     {
         DrillFixture f;
         for (int question = 1; question <= 3; ++question) {
-            f.click(f.rightIndex());
+            f.click(f.fishAt(question));
             f.endWait();
         }
-        f.drill->close();
+        // Leave while the fourth answer's feedback is on the screen.
+        f.click(otherThan(f.fishAt(4)));
+        f.world.go(Destination::Menu);
         World::flushClosedWindows();
-        f.world.shell().open(ScreenId::Drill);
-        auto *c = f.drill->controls();
-        QCOMPARE(f.drill->state.AskedCount, 1);
-        QCOMPARE(f.drill->state.HighlightIndex, -1);
-        QCOMPARE(c->Timer1->interval(), 0);
-        QCOMPARE(c->Timer2->interval(), 0);
-        QCOMPARE(c->Label3->caption(), QStringLiteral("39"));
+        f.world.random.draws.clear();
+        f.world.random.pickFish(f.fishAt(2));  // asked in the last visit
+        f.world.go(Destination::Drill);
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        QCOMPARE(f.text("scorePercent"), QString());
+        QVERIFY(!f.picture("answerMark")->isVisible());
+        QCOMPARE(f.redNames(), QList<int>());
+        // No wait of the last visit goes on.
+        f.endWait();
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        f.click(f.fishAt(2));
+        QCOMPARE(f.lastSound(), QStringLiteral("right"));
+        QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));
     }
 
-    void missingPictureFails_data()
+    void brokenMarkIsReported_data()
     {
         QTest::addColumn<QString>("broken");
-        QTest::addColumn<QString>("fixtureName");
-        QTest::newRow("missing mark") << "maru.gif" << QString();
-        QTest::newRow("truncated mark") << "maru.gif" << "truncated.gif";
-        QTest::newRow("garbage mark") << "maru.gif" << "garbage.gif";
-        QTest::newRow("gigantic mark") << "maru.gif" << "huge.gif";
+        QTest::addColumn<QString>("fixtureName");  // empty: the file is missing
+        QTest::addColumn<bool>("answerRightly");
+        QTest::newRow("missing right mark") << "maru.gif" << QString() << true;
+        QTest::newRow("truncated right mark") << "maru.gif" << "truncated.gif" << true;
+        QTest::newRow("garbage right mark") << "maru.gif" << "garbage.gif" << true;
+        QTest::newRow("gigantic right mark") << "maru.gif" << "huge.gif" << true;
+        QTest::newRow("missing wrong mark") << "batu.gif" << QString() << false;
     }
-    void missingPictureFails()
+    void brokenMarkIsReported()
     {
         QFETCH(QString, broken);
         QFETCH(QString, fixtureName);
+        QFETCH(bool, answerRightly);
         DrillFixture f;
         QFile::remove(f.world.media(QStringLiteral("画像/") + broken));
         if (!fixtureName.isEmpty())
             f.world.putPicture(fixtureName, broken);
-        try {
-            f.c->Label1[std::size_t(f.rightIndex())]->clicked();
-            QFAIL("the picture was accepted");
-        } catch (const RuntimeError &error) {
-            QVERIFY(error.file().endsWith(QStringLiteral("/画像/") + broken));
-            QVERIFY(!error.reason().isEmpty());
-        }
+        f.click(answerRightly ? f.fishAt(1) : otherThan(f.fishAt(1)));
+        QCOMPARE(f.world.errors.errors.size(), std::size_t(1));
+        const MediaError &error = f.world.errors.errors.front();
+        QVERIFY2(error.file().endsWith(QStringLiteral("/画像/") + broken), qPrintable(error.file()));
+        QVERIFY(!error.reason().isEmpty());
+        // Nothing of the screen runs afterwards.
+        QVERIFY(!f.picture("answerMark")->isVisible());
+        QCOMPARE(f.text("scorePercent"), QString());
+        const std::size_t heard = f.world.sounds.played.size();
+        f.endWait();
+        f.click(f.fishAt(1));
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        QCOMPARE(f.world.sounds.played.size(), heard);
+        QCOMPARE(f.world.errors.errors.size(), std::size_t(1));
     }
 
     void rendersTheDesign_data()
@@ -497,20 +543,20 @@ private slots:
         QTest::newRow("grid outer line") << QPoint(11, 10) << QColor(255, 255, 0);
         QTest::newRow("grid top bar") << QPoint(641, 30) << QColor(0, 0, 255);
         QTest::newRow("grid separator under the first name") << QPoint(100, 79) << QColor(255, 255, 0);
-        QTest::newRow("name label") << QPoint(150, 70) << bgr(0xC00000);
-        QTest::newRow("question label") << QPoint(500, 48) << bgr(0xFF0000);
-        QTest::newRow("残 box") << QPoint(185, 446) << bgr(0xC00000);
-        QTest::newRow("remaining count box") << QPoint(256, 446) << bgr(0xFF0000);
-        QTest::newRow("正解率 box") << QPoint(346, 446) << bgr(0x8080FF);
-        QTest::newRow("score box") << QPoint(470, 446) << bgr(0x0000FF);
-        QTest::newRow("percent box") << QPoint(556, 446) << bgr(0x0000FF);
+        QTest::newRow("name label") << QPoint(150, 70) << toQColor(Bgr{0xC00000});
+        QTest::newRow("question label") << QPoint(500, 48) << toQColor(Bgr{0xFF0000});
+        QTest::newRow("remaining caption box") << QPoint(185, 446) << toQColor(Bgr{0xC00000});
+        QTest::newRow("remaining count box") << QPoint(256, 446) << toQColor(Bgr{0xFF0000});
+        QTest::newRow("score caption box") << QPoint(346, 446) << toQColor(Bgr{0x8080FF});
+        QTest::newRow("score box") << QPoint(470, 446) << toQColor(Bgr{0x0000FF});
+        QTest::newRow("percent box") << QPoint(556, 446) << toQColor(Bgr{0x0000FF});
     }
     void rendersTheDesign()
     {
         QFETCH(QPoint, pixel);
         QFETCH(QColor, colour);
         DrillFixture f;
-        const QImage shot = f.drill->window()->grab().toImage();
+        const QImage shot = f.world.window()->grab().toImage();
         QCOMPARE(shot.pixelColor(pixel), colour);
     }
 };
