@@ -1,0 +1,275 @@
+#include "quiz/quiz.h"
+#include "support/world.h"
+
+#include <QTest>
+#include <optional>
+
+using namespace sakana;
+using namespace sakana::testing;
+
+Q_DECLARE_METATYPE(sakana::Grade)
+
+namespace {
+
+const char *gradeName(Grade grade)
+{
+    switch (grade) {
+    case Grade::Gold: return "gold";
+    case Grade::Silver: return "silver";
+    case Grade::Copper: return "copper";
+    case Grade::Fail: return "fail";
+    }
+    return "?";
+}
+
+QString medalName(std::optional<Medal> medal)
+{
+    if (!medal)
+        return QStringLiteral("none");
+    switch (*medal) {
+    case Medal::Gold: return QStringLiteral("gold");
+    case Medal::Silver: return QStringLiteral("silver");
+    case Medal::Copper: return QStringLiteral("copper");
+    }
+    return QStringLiteral("?");
+}
+
+// A random source that keeps, in order, every seeding and every draw.
+class LoggingRandom final : public RandomSource {
+public:
+    void seedFromClock(double seconds) override { log << QStringLiteral("seed %1").arg(seconds); }
+    double next() override
+    {
+        log << QStringLiteral("draw");
+        return 0.0;
+    }
+    QStringList log;
+};
+
+// A quiz on scripted draws, with the given fish asked already.
+struct QuizFixture {
+    explicit QuizFixture(const QList<int> &asked = {})
+    {
+        quiz.start();
+        for (int fish : asked) {
+            random.pickFish(fish);
+            shownBefore << quiz.nextQuestion();
+            quiz.answer(fish);
+        }
+    }
+    FakeClock clock;
+    ScriptedRandom random;
+    Quiz quiz{random, clock};
+    QList<int> shownBefore;  // the fish the setting up asked
+};
+
+} // namespace
+
+class TestQuiz : public QObject {
+    Q_OBJECT
+private slots:
+    void gradeBoundaries_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<Grade>("grade");
+        QTest::addColumn<QString>("medal");
+        QTest::newRow("0") << 0 << Grade::Fail << "none";
+        QTest::newRow("49") << 49 << Grade::Fail << "none";
+        QTest::newRow("50") << 50 << Grade::Copper << "copper";
+        QTest::newRow("74") << 74 << Grade::Copper << "copper";
+        QTest::newRow("75") << 75 << Grade::Silver << "silver";
+        QTest::newRow("89") << 89 << Grade::Silver << "silver";
+        QTest::newRow("90") << 90 << Grade::Gold << "gold";
+        QTest::newRow("100") << 100 << Grade::Gold << "gold";
+    }
+    void gradeBoundaries()
+    {
+        QFETCH(int, percent);
+        QFETCH(Grade, grade);
+        QFETCH(QString, medal);
+        QCOMPARE(gradeName(gradeFor(percent)), gradeName(grade));
+        QCOMPARE(medalName(medalFor(grade)), medal);
+    }
+
+    void wholeQuizGrades_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<Grade>("grade");
+        QTest::newRow("0 of 40") << 0 << 0 << Grade::Fail;
+        QTest::newRow("19 of 40") << 19 << 47 << Grade::Fail;
+        QTest::newRow("20 of 40") << 20 << 50 << Grade::Copper;
+        QTest::newRow("29 of 40") << 29 << 72 << Grade::Copper;
+        QTest::newRow("30 of 40") << 30 << 75 << Grade::Silver;
+        QTest::newRow("35 of 40") << 35 << 87 << Grade::Silver;
+        QTest::newRow("36 of 40") << 36 << 90 << Grade::Gold;
+        QTest::newRow("40 of 40") << 40 << 100 << Grade::Gold;
+    }
+    void wholeQuizGrades()
+    {
+        QFETCH(int, right);
+        QFETCH(int, percent);
+        QFETCH(Grade, grade);
+        QuizFixture f;
+        for (int question = 1; question <= 40; ++question) {
+            QVERIFY(!f.quiz.isOver());
+            const int fish = f.quiz.nextQuestion();
+            QCOMPARE(f.quiz.remaining(), 40 - question);
+            // Right answers last, so that the percentage moves on the way.
+            f.quiz.answer(question > 40 - right ? fish : fish % 40 + 1);
+        }
+        QVERIFY(f.quiz.isOver());
+        QCOMPARE(f.quiz.rightAnswers(), right);
+        QCOMPARE(f.quiz.percent(), percent);
+        QCOMPARE(gradeName(f.quiz.grade()), gradeName(grade));
+    }
+
+    // The percentage of right answers among the questions shown, rounded down.
+    void percentAfterAnswers_data()
+    {
+        QTest::addColumn<QString>("answers");  // R: right, W: wrong
+        QTest::addColumn<int>("percent");
+        QTest::newRow("first answer right") << "R" << 100;
+        QTest::newRow("first answer wrong") << "W" << 0;
+        QTest::newRow("one of two") << "RW" << 50;
+        QTest::newRow("two of three rounds down") << "RRW" << 66;
+        QTest::newRow("one of three") << "WRW" << 33;
+        QTest::newRow("five of six rounds down") << "RRWRRR" << 83;
+    }
+    void percentAfterAnswers()
+    {
+        QFETCH(QString, answers);
+        QFETCH(int, percent);
+        QuizFixture f;
+        for (QChar answer : answers) {
+            const int fish = f.quiz.nextQuestion();
+            QCOMPARE(f.quiz.answer(answer == QLatin1Char('R') ? fish : fish % 40 + 1), answer == QLatin1Char('R'));
+        }
+        QCOMPARE(f.quiz.percent(), percent);
+    }
+
+    // Only the first answer to a question is judged; a later one is wrong
+    // even when it names the fish asked.
+    void onlyTheFirstAnswerCounts_data()
+    {
+        QTest::addColumn<bool>("firstRight");
+        QTest::addColumn<bool>("secondRight");
+        QTest::addColumn<int>("rightAnswers");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("right, then right again") << true << true << 1 << 100;
+        QTest::newRow("wrong, then right") << false << true << 0 << 0;
+        QTest::newRow("right, then wrong") << true << false << 1 << 100;
+    }
+    void onlyTheFirstAnswerCounts()
+    {
+        QFETCH(bool, firstRight);
+        QFETCH(bool, secondRight);
+        QFETCH(int, rightAnswers);
+        QFETCH(int, percent);
+        QuizFixture f;
+        const int fish = f.quiz.nextQuestion();
+        QCOMPARE(f.quiz.answer(firstRight ? fish : fish % 40 + 1), firstRight);
+        QCOMPARE(f.quiz.answer(secondRight ? fish : fish % 40 + 1), false);
+        QCOMPARE(f.quiz.rightAnswers(), rightAnswers);
+        QCOMPARE(f.quiz.percent(), percent);
+        QCOMPARE(f.quiz.question(), fish);
+    }
+
+    void drawToFish_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("fish");
+        QTest::newRow("0") << 0.0 << 1;
+        QTest::newRow("just below a fortieth") << 0.0249999 << 1;
+        QTest::newRow("a fortieth") << 0.025 << 2;
+        QTest::newRow("a half") << 0.5 << 21;
+        QTest::newRow("just below 1") << 0.9999999 << 40;
+    }
+    void drawToFish()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, fish);
+        QuizFixture f;
+        f.random.draws.push_back(draw);
+        QCOMPARE(f.quiz.nextQuestion(), fish);
+        QCOMPARE(f.quiz.question(), fish);
+    }
+
+    void probePastAskedFish_data()
+    {
+        QTest::addColumn<QList<int>>("asked");
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("unasked fish shown directly") << QList<int>{1} << 5 << 5;
+        QTest::newRow("past a run of asked fish") << QList<int>{1, 5, 6, 7} << 5 << 8;
+        QTest::newRow("fish 40 asked wraps to 1") << QList<int>{40} << 40 << 1;
+        QTest::newRow("wrap past asked fish at both ends") << QList<int>{38, 39, 40, 1, 2} << 38 << 3;
+        QTest::newRow("asked fish below the draw are not looked at") << QList<int>{4, 5} << 6 << 6;
+    }
+    void probePastAskedFish()
+    {
+        QFETCH(QList<int>, asked);
+        QFETCH(int, drawn);
+        QFETCH(int, shown);
+        QuizFixture f(asked);
+        QCOMPARE(f.shownBefore, asked);
+        f.random.pickFish(drawn);
+        QCOMPARE(f.quiz.nextQuestion(), shown);
+        QCOMPARE(f.quiz.remaining(), 40 - int(asked.size()) - 1);
+    }
+
+    void lastFishIsAlwaysReached_data()
+    {
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("drawn");
+        for (int last : {1, 17, 40}) {
+            for (int drawn = 1; drawn <= 40; ++drawn)
+                QTest::addRow("fish %d left, %d drawn", last, drawn) << last << drawn;
+        }
+    }
+    void lastFishIsAlwaysReached()
+    {
+        QFETCH(int, last);
+        QFETCH(int, drawn);
+        QList<int> asked;
+        for (int fish = 1; fish <= 40; ++fish) {
+            if (fish != last)
+                asked << fish;
+        }
+        QuizFixture f(asked);
+        QCOMPARE(f.shownBefore, asked);
+        f.random.pickFish(drawn);
+        QCOMPARE(f.quiz.nextQuestion(), last);
+        QVERIFY(f.quiz.isOver());
+    }
+
+    void startForgetsTheAskedFish()
+    {
+        QuizFixture f({3, 4, 5});
+        QCOMPARE(f.shownBefore, QList<int>({3, 4, 5}));
+        f.quiz.start();
+        QCOMPARE(f.quiz.remaining(), 40);
+        QCOMPARE(f.quiz.rightAnswers(), 0);
+        f.random.pickFish(4);
+        QCOMPARE(f.quiz.nextQuestion(), 4);
+        QVERIFY(f.quiz.answer(4));
+        QCOMPARE(f.quiz.percent(), 100);
+    }
+
+    void seededFromTheClockBeforeEveryDraw()
+    {
+        FakeClock clock;
+        LoggingRandom random;
+        Quiz quiz(random, clock);
+        quiz.start();
+        clock.now = 123.25;
+        quiz.nextQuestion();
+        quiz.answer(1);
+        clock.now = 86399.5;
+        quiz.nextQuestion();
+        QCOMPARE(random.log, QStringList({"seed 123.25", "draw", "seed 86399.5", "draw"}));
+    }
+};
+
+QTEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"
