@@ -1,6 +1,4 @@
-#include "app/application.h"
 #include "app/errorreport.h"
-#include "screens/drill/drill.h"
 #include "support/world.h"
 
 #include <QTest>
@@ -8,65 +6,58 @@
 using namespace sakana;
 using namespace sakana::testing;
 
-namespace {
-
-class RecordingReporter final : public ErrorReporter {
-public:
-    void report(const RuntimeError &error) override { reports.push_back(error); }
-    std::vector<RuntimeError> reports;
-};
-
-} // namespace
-
-// A failing step inside any handler reaches the one report of the application,
-// and no handler of a screen runs after it. Every event here goes through the
-// application object, as in the running program.
+// A failing step inside any handler reaches the one error report, the screen
+// windows go, and no handler of a screen runs after it.
 class TestErrorReport : public QObject {
     Q_OBJECT
 private slots:
-    // A failure is final for the application object, so there is one case per run.
     void failingStepIsReported()
     {
         const QString missing = QStringLiteral("画像/maru.gif");
-        auto *app = static_cast<Application *>(QCoreApplication::instance());
-        RecordingReporter reporter;
-        app->setReporter(&reporter);
+        std::vector<MediaError> shown;
+        ErrorReport report([&shown](const MediaError &error) { shown.push_back(error); });
 
-        World world;
+        World world(&report);
         world.putAllFish(QStringLiteral("small.gif"));
-        world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("maru.gif"));
         world.putNameList(QByteArray("x\r\n").repeated(40));
-        QFile::remove(world.media(missing));
-
-        world.shell().open(ScreenId::Drill);
-        auto *drill = world.screen<ドリル>(ScreenId::Drill);
-        QWidget *window = drill->window();
-        Label *name = drill->controls()->Label1[0];
-        Timer *wait = drill->controls()->Timer2;
+        world.go(Destination::Drill);
+        QWidget *window = world.window();
+        QLabel *name = world.name(1);
 
         QTest::mouseClick(name, Qt::LeftButton);  // fish 1 is the first question
-        QCOMPARE(int(reporter.reports.size()), 1);
-        QVERIFY(reporter.reports.front().file().endsWith(missing));
-        QVERIFY(app->failure().has_value());
+        QCOMPARE(int(shown.size()), 1);
+        QVERIFY(shown.front().file().endsWith(missing));
+        QVERIFY(report.hasFailed());
         QVERIFY(!window->isVisible());
-        QVERIFY(reportText(reporter.reports.front()).contains(reporter.reports.front().file()));
+        const QString text = reportText(shown.front());
+        QVERIFY(text.contains(shown.front().file()));
+        QVERIFY(text.contains(shown.front().reason()));
+        QVERIFY(text.startsWith(QStringLiteral("実行時エラーが起きたので、プログラムを終わります。")));
 
-        // Nothing on the screen reacts any more.
-        world.players.log.clear();
+        // Nothing on the screen reacts any more: the pause was never started,
+        // and a click, a tick or a leaving button does nothing.
+        world.sounds.played.clear();
+        QVERIFY(!world.control<QTimer>(QStringLiteral("feedbackTimer"))->isActive());
+        QMetaObject::invokeMethod(world.control<QTimer>(QStringLiteral("feedbackTimer")), "timeout");
         QTest::mouseClick(name, Qt::LeftButton);
-        QCOMPARE(int(reporter.reports.size()), 1);
-        QVERIFY(world.players.log.isEmpty());
-        // The step stopped where it failed: the wait never started.
-        QCOMPARE(wait->interval(), 0);
-        app->setReporter(nullptr);
+        QCOMPARE(int(shown.size()), 1);
+        QVERIFY(world.sounds.played.empty());
+    }
+
+    void firstScreenFailingIsReported()
+    {
+        std::vector<MediaError> shown;
+        ErrorReport report([&shown](const MediaError &error) { shown.push_back(error); });
+        World world(&report);
+        // No name list: the lookup screen cannot open.
+        world.go(Destination::Menu);
+        QTest::mouseClick(world.control<QWidget>(QStringLiteral("toLookupButton")), Qt::LeftButton);
+        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        QCOMPARE(int(shown.size()), 1);
+        QVERIFY(shown.front().file().endsWith(QStringLiteral("説明/name.txt")));
+        QCOMPARE(shown.front().reason(), QStringLiteral("ファイルが見つかりません"));
     }
 };
 
-int main(int argc, char **argv)
-{
-    Application app(argc, argv);
-    TestErrorReport test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestErrorReport)
 #include "tst_errorreport.moc"

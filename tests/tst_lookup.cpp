@@ -1,9 +1,8 @@
-#include "app/colour.h"
-#include "app/runtimeerror.h"
-#include "screens/lookup/lookup.h"
 #include "support/world.h"
+#include "ui/colours.h"
+#include "ui/controls.h"
 
-#include <QRegularExpression>
+#include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -26,21 +25,18 @@ struct LookupFixture {
     {
         world.putAllFish(fishPicture);
         world.putNameList(nameListBytes(QStringLiteral("さかな")));
-        world.shell().open(ScreenId::Lookup);
-        lookup = world.screen<説明>(ScreenId::Lookup);
-        c = lookup->controls();
+        world.go(Destination::Lookup);
+        lookup = world.screen(Destination::Lookup);
     }
-    void click(int index) { QTest::mouseClick(c->Label1[std::size_t(index)], Qt::LeftButton); }
-    QColor colourOf(int index) const { return bgr(c->Label1[std::size_t(index)]->backColour()); }
-    QPoint centreOf(int index) const { return c->Label1[std::size_t(index)]->geometry().center(); }
+    void click(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
+    QPoint centreOf(int fishNo) const { return world.name(fishNo)->geometry().center(); }
+    PictureBox *picture() const { return world.control<PictureBox>(QStringLiteral("fishPicture")); }
+    QLabel *captionLine() const { return world.control<QLabel>(QStringLiteral("captionLine")); }
+    QPushButton *button(const char *role) const { return world.control<QPushButton>(QLatin1String(role)); }
 
     World world;
-    説明 *lookup = nullptr;
-    説明::Controls *c = nullptr;
+    Screen *lookup = nullptr;
 };
-
-const QColor kNormal = bgr(kNormalLabelColour);
-const QColor kMarked = bgr(kMarkedLabelColour);
 
 } // namespace
 
@@ -50,83 +46,76 @@ private slots:
     void opensIdle()
     {
         LookupFixture f;
-        QCOMPARE(f.lookup->window()->windowTitle(), QStringLiteral("魚しらべ"));
-        QCOMPARE(f.lookup->window()->size(), QSize(768, 480));
-        QVERIFY(!f.c->Image1->isVisible());
-        QVERIFY(!f.c->Label3->isVisible());
-        for (int index = 0; index < 40; ++index)
-            QCOMPARE(f.colourOf(index), kNormal);
-        const QString dir = f.world.dir.path();
-        QCOMPARE(f.world.players.log,
-                 QStringList({"lookup.MediaPlayer1 FileName " + dir + "/音/oto1.wav", "lookup.MediaPlayer1 Stop",
-                              "lookup.MediaPlayer2 FileName " + dir + "/音/oto.wav", "lookup.MediaPlayer2 Stop"}));
-        QCOMPARE(f.lookup->state.PicLeft, 3150);
-        QCOMPARE(f.lookup->state.PicHeight, 4830);
-        QCOMPARE(f.lookup->window()->focusWidget(), f.c->Command1);
+        QCOMPARE(f.world.window()->windowTitle(), QStringLiteral("魚しらべ"));
+        QCOMPARE(f.world.window()->size(), QSize(768, 480));
+        QVERIFY(!f.picture()->isVisible());
+        QVERIFY(!f.captionLine()->isVisible());
+        for (int fishNo = 1; fishNo <= 40; ++fishNo)
+            QCOMPARE(f.world.nameColour(fishNo), kNameNormal);
+        QVERIFY(f.world.sounds.played.empty());
+        QCOMPARE(f.world.window()->focusWidget(), f.button("toDrillButton"));
     }
 
     void choosingAFish_data()
     {
-        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("fishNo");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("first") << 0 << "さかな1";
-        QTest::newRow("bottom of the left column") << 19 << "さかな20";
-        QTest::newRow("last") << 39 << "さかな40";
+        QTest::newRow("first") << 1 << "さかな1";
+        QTest::newRow("bottom of the left column") << 20 << "さかな20";
+        QTest::newRow("last") << 40 << "さかな40";
     }
     void choosingAFish()
     {
-        QFETCH(int, index);
+        QFETCH(int, fishNo);
         QFETCH(QString, caption);
         LookupFixture f;
         // Only the chosen fish has a picture of this size.
-        f.world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("f%1.gif").arg(index + 1));
-        f.world.players.log.clear();
-        f.click(index);
-        QCOMPARE(f.c->Image1->pixmap().size(), QSize(200, 190));
-        QVERIFY(f.c->Image1->isVisible());
-        QCOMPARE(f.c->Label3->caption(), caption);
-        QVERIFY(f.c->Label3->isVisible());
-        QCOMPARE(f.colourOf(index), kMarked);
-        QCOMPARE(f.world.players.log, QStringList({"lookup.MediaPlayer1 Play"}));
-        QCOMPARE(f.lookup->state.NumberText, QString::number(index + 1));
+        f.world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("f%1.gif").arg(fishNo));
+        f.click(fishNo);
+        QCOMPARE(f.picture()->pixmap().size(), QSize(200, 190));
+        QVERIFY(f.picture()->isVisible());
+        QCOMPARE(f.captionLine()->text(), caption);
+        QVERIFY(f.captionLine()->isVisible());
+        QCOMPARE(f.world.nameColour(fishNo), kNameMarked);
+        QCOMPARE(f.world.sounds.played, std::vector<Sound>{Sound::Name});
     }
 
     void choosingTheSameFishTwice()
     {
         LookupFixture f;
-        f.click(4);
-        f.click(4);
-        QCOMPARE(f.world.players.log.filter(QRegularExpression(QStringLiteral(" Play$"))).size(), 2);
-        QCOMPARE(f.c->Label3->caption(), QStringLiteral("さかな5"));
-        QCOMPARE(f.colourOf(4), kMarked);
-        f.click(7);
-        QCOMPARE(f.colourOf(4), kNormal);
-        QCOMPARE(f.colourOf(7), kMarked);
+        f.click(5);
+        f.click(5);
+        QCOMPARE(f.world.sounds.played, (std::vector<Sound>{Sound::Name, Sound::Name}));
+        QCOMPARE(f.captionLine()->text(), QStringLiteral("さかな5"));
+        QCOMPARE(f.world.nameColour(5), kNameMarked);
+        f.click(8);
+        QCOMPARE(f.world.nameColour(5), kNameNormal);
+        QCOMPARE(f.world.nameColour(8), kNameMarked);
     }
 
     void hoverRules()
     {
         LookupFixture f;
-        QWidget *window = f.lookup->window();
+        QWidget *window = f.world.window();
         QTest::mouseMove(window, QPoint(8, 470));
-        QTest::mouseMove(window, f.centreOf(0));
-        QCOMPARE(f.colourOf(0), kMarked);  // the first label reached, Index 0 too
-        QTest::mouseMove(window, f.centreOf(20));
-        QCOMPARE(f.colourOf(0), kNormal);
-        QCOMPARE(f.colourOf(20), kMarked);
+        QTest::mouseMove(window, f.centreOf(1));
+        QCOMPARE(f.world.nameColour(1), kNameMarked);  // the first name reached, the first fish too
+        QTest::mouseMove(window, f.centreOf(21));
+        QCOMPARE(f.world.nameColour(1), kNameNormal);
+        QCOMPARE(f.world.nameColour(21), kNameMarked);
         QTest::mouseMove(window, QPoint(8, 470));
-        QCOMPARE(f.colourOf(20), kNormal);
+        QCOMPARE(f.world.nameColour(21), kNameNormal);
 
-        // A later visit: no highlight, and the first label reached turns red.
+        // A later visit: no highlight, and the first name reached turns red.
         f.lookup->close();
         World::flushClosedWindows();
-        f.world.shell().open(ScreenId::Lookup);
-        f.c = f.lookup->controls();
-        QCOMPARE(f.lookup->state.HighlightIndex, -1);
-        window = f.lookup->window();
+        f.world.go(Destination::Lookup);
+        window = f.world.window();
+        for (int fishNo = 1; fishNo <= 40; ++fishNo)
+            QCOMPARE(f.world.nameColour(fishNo), kNameNormal);
         QTest::mouseMove(window, QPoint(8, 460));
-        QTest::mouseMove(window, f.centreOf(20));
-        QCOMPARE(f.colourOf(20), kMarked);
+        QTest::mouseMove(window, f.centreOf(21));
+        QCOMPARE(f.world.nameColour(21), kNameMarked);
     }
 
     void centring_data()
@@ -146,100 +135,99 @@ private slots:
         QFETCH(double, top);
         QFETCH(QRect, pixels);
         LookupFixture f(picture);
-        f.click(10);
-        QCOMPARE(f.c->Image1->left(), left);
-        QCOMPARE(f.c->Image1->top(), top);
-        QCOMPARE(f.c->Image1->geometry(), pixels);
+        f.click(11);
+        QCOMPARE(f.picture()->twipsRect().left, left);
+        QCOMPARE(f.picture()->twipsRect().top, top);
+        QCOMPARE(f.picture()->geometry(), pixels);
     }
 
     void largePictureLiesUnderTheCaptionAndOverTheNames()
     {
         LookupFixture f(QStringLiteral("tall.gif"));  // reaches the prompt and the caption line
         f.world.putPicture(QStringLiteral("wide.gif"), QStringLiteral("f2.gif"));  // reaches the names
-        QWidget *window = f.lookup->window();
-        f.click(0);
-        QCOMPARE(window->childAt(380, 420), f.c->Label3);
-        QCOMPARE(window->childAt(380, 30), f.c->Image1);
+        QWidget *window = f.world.window();
         f.click(1);
-        QCOMPARE(window->childAt(150, 70), f.c->Image1);
+        QCOMPARE(window->childAt(380, 420), f.captionLine());
+        QCOMPARE(window->childAt(380, 30), f.picture());
+        f.click(2);
+        QCOMPARE(window->childAt(150, 70), f.picture());
         QTest::mouseMove(window, QPoint(150, 70));
-        QCOMPARE(f.colourOf(0), kNormal);
+        QCOMPARE(f.world.nameColour(1), kNameNormal);
     }
 
     void leavingWithTwoClicksOpensTheMenu()
     {
         LookupFixture f;
         f.world.clock.now = 500.3;
-        QTest::mouseClick(f.c->Command1, Qt::LeftButton);
+        QTest::mouseClick(f.button("toDrillButton"), Qt::LeftButton);
         f.world.clock.now = 501.4;
-        QTest::mouseClick(f.c->Command2, Qt::LeftButton);
-        QCOMPARE(f.world.players.log.filter(QStringLiteral("lookup.MediaPlayer2 Play")).size(), 2);
+        QTest::mouseClick(f.button("toMenuButton"), Qt::LeftButton);
+        QCOMPARE(f.world.sounds.played, (std::vector<Sound>{Sound::Button, Sound::Button}));
         // Names still answer during the pause.
-        f.click(3);
-        QCOMPARE(f.c->Label3->caption(), QStringLiteral("さかな4"));
-        f.world.clock.now = 503.0;
-        f.c->Timer1->fire();
+        f.click(4);
+        QCOMPARE(f.captionLine()->text(), QStringLiteral("さかな4"));
+        f.world.tickAt(503.0, QStringLiteral("departureTimer"));
         QVERIFY(f.lookup->isOpen());
-        f.world.clock.now = 503.1;
-        f.c->Timer1->fire();
-        QVERIFY(f.world.shell().current() == f.world.shell().screen(ScreenId::Menu));
-        QVERIFY(f.world.shell().screen(ScreenId::Drill) == nullptr);
+        f.world.tickAt(503.1, QStringLiteral("departureTimer"));
+        QVERIFY(f.world.switcher().current() == f.world.screen(Destination::Menu));
+        QVERIFY(f.world.screen(Destination::Drill) == nullptr);
     }
 
     void aLaterVisitReadsTheFileAfresh()
     {
         LookupFixture f;
+        f.click(7);
         f.lookup->close();
         World::flushClosedWindows();
         f.world.putNameList(nameListBytes(QStringLiteral("うみ")));
-        f.world.shell().open(ScreenId::Lookup);
-        f.c = f.lookup->controls();
-        QVERIFY(!f.c->Label3->isVisible());
-        QCOMPARE(f.lookup->state.LastClickedNo, 0);
-        f.click(2);
-        QCOMPARE(f.c->Label3->caption(), QStringLiteral("うみ3"));
+        f.world.go(Destination::Lookup);
+        QVERIFY(!f.captionLine()->isVisible());
+        QVERIFY(!f.picture()->isVisible());
+        f.click(3);
+        QCOMPARE(f.captionLine()->text(), QStringLiteral("うみ3"));
+        QCOMPARE(f.world.nameColour(7), kNameNormal);
     }
 
-    void brokenMediaFails_data()
+    void brokenMediaIsReported_data()
     {
         QTest::addColumn<QByteArray>("nameList");
         QTest::addColumn<QString>("file");
         QTest::newRow("thirty-nine entries") << QByteArray("x\r\n").repeated(39) << "説明/name.txt";
         QTest::newRow("missing picture") << QByteArray("x\r\n").repeated(40) << "画像/f1.gif";
     }
-    void brokenMediaFails()
+    void brokenMediaIsReported()
     {
         QFETCH(QByteArray, nameList);
         QFETCH(QString, file);
         World world;
         world.putNameList(nameList);
-        try {
-            world.shell().open(ScreenId::Lookup);
-            world.screen<説明>(ScreenId::Lookup)->controls()->Label1[0]->clicked();
-            QFAIL("nothing failed");
-        } catch (const RuntimeError &error) {
-            QVERIFY2(error.file().endsWith(file), qPrintable(error.file()));
-        }
+        world.go(Destination::Menu);
+        QTest::mouseClick(world.control<QPushButton>(QStringLiteral("toLookupButton")), Qt::LeftButton);
+        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        if (world.errors.errors.empty())
+            QTest::mouseClick(world.name(1), Qt::LeftButton);
+        QCOMPARE(world.errors.errors.size(), std::size_t(1));
+        QVERIFY2(world.errors.errors.front().file().endsWith(file), qPrintable(world.errors.errors.front().file()));
+        QVERIFY(!world.errors.errors.front().reason().isEmpty());
     }
 
     void rendersTheDesign_data()
     {
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("prompt ground") << QPoint(36, 50) << bgr(0xFF0000);
-        QTest::newRow("name label") << QPoint(160, 175) << bgr(0xC00000);
+        QTest::newRow("prompt ground") << QPoint(36, 50) << toQColor(colours::kBlue);
+        QTest::newRow("name label") << QPoint(160, 175) << toQColor(colours::kDarkBlue);
         QTest::newRow("empty central panel") << QPoint(200, 300) << QColor(0, 255, 255);
-        QTest::newRow("caption line") << QPoint(212, 440) << bgr(0xFF8080);
-        QTest::newRow("button face") << QPoint(548, 46) << bgr(0x8080FF);
+        QTest::newRow("caption line") << QPoint(212, 440) << toQColor(colours::kLightBlue);
+        QTest::newRow("button face") << QPoint(548, 46) << toQColor(colours::kSalmonPink);
     }
     void rendersTheDesign()
     {
         QFETCH(QPoint, pixel);
         QFETCH(QColor, colour);
         LookupFixture f;
-        f.click(0);
-        const QImage shot = f.lookup->window()->grab().toImage();
-        QCOMPARE(shot.pixelColor(pixel), colour);
+        f.click(1);
+        QCOMPARE(f.world.window()->grab().toImage().pixelColor(pixel), colour);
     }
 };
 

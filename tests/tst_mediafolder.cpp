@@ -151,7 +151,7 @@ private slots:
 
     void sounds_data();
     void sounds();
-    void soundsShareOnePeakLevel();
+    void soundsAreHeardUnclipped();
 
     void nameListLayout();
     void captions_data();
@@ -289,13 +289,12 @@ void MediaFolderTest::sounds()
     QVERIFY2(std::abs(sampleAt(wave.samples, count - 1)) < nearSilence, "ends with a click");
 }
 
-void MediaFolderTest::soundsShareOnePeakLevel()
+void MediaFolderTest::soundsAreHeardUnclipped()
 {
-    // All six sounds are normalised to one peak, so none is startlingly
-    // louder than the others. Allow a tenth of a decibel for rounding.
+    // Every sound is heard and none is clipped; that they are equally loud
+    // is measured by media_loudness.sh with a loudness meter.
     const QStringList names = {QStringLiteral("oto.wav"), QStringLiteral("oto1.wav"), QStringLiteral("o.wav"),
                                QStringLiteral("x.wav"), QStringLiteral("gokaku.wav"), QStringLiteral("dame.wav")};
-    std::optional<double> firstPeakDb;
     for (const QString &name : names) {
         WaveInfo wave;
         const std::optional<QString> error = parseWave(readAll(soundFile(name)), wave);
@@ -306,11 +305,6 @@ void MediaFolderTest::soundsShareOnePeakLevel()
         QVERIFY2(peak > 0, qPrintable(name + QStringLiteral(" is silent")));
         const double peakDb = 20.0 * std::log10(peak / 32768.0);
         QVERIFY2(peakDb < -0.5, qPrintable(QStringLiteral("%1 peaks at %2 dBFS, too close to clipping").arg(name).arg(peakDb)));
-        if (!firstPeakDb)
-            firstPeakDb = peakDb;
-        QVERIFY2(std::abs(peakDb - *firstPeakDb) < 0.1,
-                 qPrintable(QStringLiteral("%1 peaks at %2 dBFS, %3 peaks at %4 dBFS")
-                                .arg(name).arg(peakDb).arg(names.first()).arg(*firstPeakDb)));
     }
 }
 

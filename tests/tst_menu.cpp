@@ -1,12 +1,42 @@
-#include "app/colour.h"
-#include "screens/menu/menu.h"
+#include "screens/drill/drilldesign.h"
+#include "screens/lookup/lookupdesign.h"
+#include "screens/menu/menudesign.h"
 #include "support/world.h"
+#include "ui/colours.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
 using namespace sakana;
 using namespace sakana::testing;
+
+namespace {
+
+QPushButton *button(const World &world, const char *role)
+{
+    return world.control<QPushButton>(QLatin1String(role));
+}
+
+// Dark pixels of a caption drawn black on white in a font.
+int inkOf(const QString &text, const QFont &font)
+{
+    QImage image(1200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    }
+    return ink;
+}
+
+} // namespace
 
 class TestMenu : public QObject {
     Q_OBJECT
@@ -14,57 +44,46 @@ private slots:
     void opensSilently()
     {
         World world;
-        world.shell().open(ScreenId::Menu);
-        const QString oto = world.media(QStringLiteral("音/oto.wav"));
-        QCOMPARE(world.players.log,
-                 QStringList({"menu.MediaPlayer1 FileName " + oto, "menu.MediaPlayer1 Stop"}));
-        auto *menu = world.screen<メニュー>(ScreenId::Menu);
-        QCOMPARE(menu->window()->windowTitle(), QStringLiteral("メニュー"));
-        QCOMPARE(menu->controls()->Timer1->interval(), 0);
+        world.go(Destination::Menu);
+        QVERIFY(world.sounds.played.empty());
+        QCOMPARE(world.window()->windowTitle(), QStringLiteral("メニュー"));
+        QVERIFY(!world.control<QTimer>(QStringLiteral("departureTimer"))->isActive());
     }
 
     void buttonsLeaveAfterThePause_data()
     {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("destination");  // -1: the program ends
-        QTest::newRow("魚しらべ") << 1 << int(ScreenId::Lookup);
-        QTest::newRow("魚ドリル") << 2 << int(ScreenId::Drill);
-        QTest::newRow("お わ り") << 3 << -1;
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("destination");
+        QTest::newRow("魚しらべ") << "toLookupButton" << int(Destination::Lookup);
+        QTest::newRow("魚ドリル") << "toDrillButton" << int(Destination::Drill);
+        QTest::newRow("お わ り") << "quitButton" << int(Destination::End);
     }
     void buttonsLeaveAfterThePause()
     {
-        QFETCH(int, button);
+        QFETCH(QString, role);
         QFETCH(int, destination);
         World world;
         world.putAllFish(QStringLiteral("small.gif"));
         world.putNameList(QByteArray("x\r\n").repeated(40));
-        world.shell().open(ScreenId::Menu);
-        auto *menu = world.screen<メニュー>(ScreenId::Menu);
-        auto *c = menu->controls();
-        QPushButton *buttons[] = {c->Command1, c->Command2, c->Command3};
+        world.go(Destination::Menu);
+        Screen *menu = world.screen(Destination::Menu);
 
         world.clock.now = 100.6;  // stamped 101
-        world.players.log.clear();
-        QTest::mouseClick(buttons[button - 1], Qt::LeftButton);
-        QCOMPARE(world.players.log, QStringList({"menu.MediaPlayer1 Play"}));
-        QCOMPARE(menu->PendingChoice, button);
-        QCOMPARE(menu->ClickTime, 101);
-        QCOMPARE(c->Timer1->interval(), 100);
+        QTest::mouseClick(button(world, role.toLatin1()), Qt::LeftButton);
+        QCOMPARE(world.sounds.played, std::vector<Sound>{Sound::Button});
 
-        world.clock.now = 103.0;  // exactly two seconds: not yet
-        c->Timer1->fire();
+        world.tickAt(103.0, QStringLiteral("departureTimer"));  // exactly two seconds: not yet
         QVERIFY(menu->isOpen());
         QCOMPARE(world.endCalls, 0);
 
-        world.clock.now = 103.1;
-        c->Timer1->fire();
+        world.tickAt(103.1, QStringLiteral("departureTimer"));
         QVERIFY(!menu->isOpen());
-        if (destination < 0) {
+        if (Destination(destination) == Destination::End) {
             QCOMPARE(world.endCalls, 1);
-            QVERIFY(world.shell().current() == nullptr);
+            QVERIFY(world.switcher().current() == nullptr);
         } else {
             QCOMPARE(world.endCalls, 0);
-            QVERIFY(world.shell().current() == world.shell().screen(ScreenId(destination)));
+            QVERIFY(world.switcher().current() == world.screen(Destination(destination)));
         }
     }
 
@@ -72,35 +91,31 @@ private slots:
     {
         World world;
         world.putAllFish(QStringLiteral("small.gif"));
-        world.shell().open(ScreenId::Menu);
-        auto *menu = world.screen<メニュー>(ScreenId::Menu);
-        auto *c = menu->controls();
+        world.go(Destination::Menu);
+        Screen *menu = world.screen(Destination::Menu);
         world.clock.now = 100.2;
-        QTest::mouseClick(c->Command1, Qt::LeftButton);
+        QTest::mouseClick(button(world, "toLookupButton"), Qt::LeftButton);
         world.clock.now = 101.7;  // stamped 102
-        world.players.log.clear();
-        QTest::mouseClick(c->Command2, Qt::LeftButton);
-        QCOMPARE(world.players.log, QStringList({"menu.MediaPlayer1 Play"}));
-        world.clock.now = 103.5;  // past the first click's pause, not the second's
-        c->Timer1->fire();
+        QTest::mouseClick(button(world, "toDrillButton"), Qt::LeftButton);
+        QCOMPARE(world.sounds.played, (std::vector<Sound>{Sound::Button, Sound::Button}));
+        world.tickAt(103.5, QStringLiteral("departureTimer"));  // past the first click's pause only
         QVERIFY(menu->isOpen());
-        world.clock.now = 104.05;
-        c->Timer1->fire();
-        QVERIFY(world.shell().current() == world.shell().screen(ScreenId::Drill));
-        QVERIFY(world.shell().screen(ScreenId::Lookup) == nullptr);
+        world.tickAt(104.05, QStringLiteral("departureTimer"));
+        QVERIFY(world.switcher().current() == world.screen(Destination::Drill));
+        QVERIFY(world.screen(Destination::Lookup) == nullptr);
     }
 
     void closingTheWindowEndsAtOnce()
     {
         World world;
-        world.shell().open(ScreenId::Menu);
-        auto *menu = world.screen<メニュー>(ScreenId::Menu);
-        QTest::mouseClick(menu->controls()->Command2, Qt::LeftButton);
+        world.go(Destination::Menu);
+        Screen *menu = world.screen(Destination::Menu);
+        QTest::mouseClick(button(world, "toDrillButton"), Qt::LeftButton);
         menu->window()->close();
         QCOMPARE(world.endCalls, 1);
         QVERIFY(!menu->isOpen());
         // The pending change went with the window.
-        QVERIFY(world.shell().screen(ScreenId::Drill) == nullptr);
+        QVERIFY(world.screen(Destination::Drill) == nullptr);
     }
 
     void keyboardActivatesTheFocusedButton_data()
@@ -113,71 +128,61 @@ private slots:
     {
         QFETCH(int, key);
         World world;
-        world.shell().open(ScreenId::Menu);
-        auto *menu = world.screen<メニュー>(ScreenId::Menu);
-        menu->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
-        QCOMPARE(menu->window()->focusWidget(), menu->controls()->Command1);
-        QTest::keyClick(menu->window()->focusWidget(), Qt::Key(key));
-        QCOMPARE(menu->PendingChoice, 1);
+        world.go(Destination::Menu);
+        QWidget *window = world.window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(window->focusWidget(), button(world, "toLookupButton"));
+        QTest::keyClick(window->focusWidget(), Qt::Key(key));
+        QCOMPARE(world.sounds.played, std::vector<Sound>{Sound::Button});
+        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        QVERIFY(world.switcher().current() == world.screen(Destination::Lookup));
     }
 
-    void reopeningRunsTheLoadAgain()
+    void reopeningStartsIdle()
     {
         World world;
         world.putAllFish(QStringLiteral("small.gif"));
-        world.shell().open(ScreenId::Menu);
-        auto *menu = world.screen<メニュー>(ScreenId::Menu);
-        QTest::mouseClick(menu->controls()->Command2, Qt::LeftButton);
-        world.clock.now += 3;
-        menu->controls()->Timer1->fire();
+        world.go(Destination::Menu);
+        Screen *menu = world.screen(Destination::Menu);
+        QTest::mouseClick(button(world, "toDrillButton"), Qt::LeftButton);
+        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
         World::flushClosedWindows();
-        world.screen<Screen>(ScreenId::Drill)->close();
-        world.players.log.clear();
-        world.shell().open(ScreenId::Menu);
-        QVERIFY(world.screen<メニュー>(ScreenId::Menu) == menu);
-        QCOMPARE(menu->controls()->Timer1->interval(), 0);
-        QCOMPARE(menu->PendingChoice, 2);  // kept while closed
-        QCOMPARE(world.players.log.size(), 2);
-        QVERIFY(world.players.log.at(1).endsWith(" Stop"));
+        world.go(Destination::Menu);
+        QVERIFY(world.screen(Destination::Menu) == menu);
+        QVERIFY(!world.control<QTimer>(QStringLiteral("departureTimer"))->isActive());
     }
 
     void rendersTheDesign_data()
     {
         QTest::addColumn<QPoint>("pixel");
-        QTest::addColumn<QString>("what");
-        QTest::newRow("window ground, top right") << QPoint(760, 8) << "cyan";
-        QTest::newRow("window ground, bottom left") << QPoint(3, 474) << "cyan";
-        QTest::newRow("ray picture ground") << QPoint(20, 30) << "cyan";
-        QTest::newRow("魚しらべ face") << QPoint(84, 440) << "orange";
-        QTest::newRow("魚ドリル face") << QPoint(316, 440) << "orange";
-        QTest::newRow("お わ り face") << QPoint(536, 440) << "orange";
+        QTest::addColumn<QColor>("colour");
+        const QColor cyan = toQColor(colours::kCyan);
+        const QColor orange = toQColor(colours::kOrange);
+        QTest::newRow("window ground, top right") << QPoint(760, 8) << cyan;
+        QTest::newRow("window ground, bottom left") << QPoint(3, 474) << cyan;
+        QTest::newRow("ray picture ground") << QPoint(20, 30) << cyan;
+        QTest::newRow("魚しらべ face") << QPoint(84, 440) << orange;
+        QTest::newRow("魚ドリル face") << QPoint(316, 440) << orange;
+        QTest::newRow("お わ り face") << QPoint(536, 440) << orange;
     }
     void rendersTheDesign()
     {
         QFETCH(QPoint, pixel);
-        QFETCH(QString, what);
+        QFETCH(QColor, colour);
         World world;
-        world.shell().open(ScreenId::Menu);
-        QWidget *window = world.screen<メニュー>(ScreenId::Menu)->window();
-        QCOMPARE(window->size(), QSize(766, 478));
-        const QImage shot = window->grab().toImage();
-        const QColor colour = shot.pixelColor(pixel);
-        if (what == "cyan") {
-            QCOMPARE(colour, bgr(0xFFFF00));
-        } else {
-            QCOMPARE(colour, bgr(0x0080FF));
-        }
+        world.go(Destination::Menu);
+        QCOMPARE(world.window()->size(), QSize(766, 478));
+        QCOMPARE(world.window()->grab().toImage().pixelColor(pixel), colour);
     }
 
     void titleGlyphShowsRedAndBlue()
     {
         World world;
-        world.shell().open(ScreenId::Menu);
-        auto *c = world.screen<メニュー>(ScreenId::Menu)->controls();
-        QCOMPARE(c->Image2->size(), QSize(221, 231));
-        QCOMPARE(c->Image1->size(), QSize(508, 350));
-        const QImage shot = world.screen<メニュー>(ScreenId::Menu)->window()->grab().toImage();
+        world.go(Destination::Menu);
+        QCOMPARE(world.control<QLabel>(QStringLiteral("titleGlyph"))->size(), QSize(221, 231));
+        QCOMPARE(world.control<QLabel>(QStringLiteral("rayPicture"))->size(), QSize(508, 350));
+        const QImage shot = world.window()->grab().toImage();
         bool red = false, blue = false;
         for (int y = 15; y < 246; ++y) {
             for (int x = 430; x < 651; ++x) {
@@ -188,6 +193,53 @@ private slots:
         }
         QVERIFY(red);
         QVERIFY(blue);
+    }
+
+    // Every caption the designs ask to be bold really comes out heavier than
+    // the same caption in the regular weight, large sizes included.
+    void boldCaptionsRenderBold_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("face");
+        auto addBoldRows = [](const auto &table) {
+            for (const ControlDesign &row : table) {
+                if (row.font.bold && row.caption[0] != 0)
+                    QTest::newRow(row.role) << QString::fromUtf16(row.caption) << row.font.points << int(row.font.face);
+            }
+        };
+        addBoldRows(menu::kControls);
+        addBoldRows(lookup::kControls);
+        addBoldRows(drill::kControls);
+    }
+    void boldCaptionsRenderBold()
+    {
+        QFETCH(QString, caption);
+        QFETCH(double, points);
+        QFETCH(int, face);
+        const int regular = inkOf(caption, designFont({.face = Face(face), .points = points}));
+        const int bold = inkOf(caption, designFont({.face = Face(face), .points = points, .bold = true}));
+        QVERIFY2(bold > regular * 13 / 10, qPrintable(QStringLiteral("bold %1, regular %2").arg(bold).arg(regular)));
+    }
+
+    // A bold caption still fits its label: its letters end above the label's
+    // bottom edge, as the regular face's would.
+    void boldTitleFitsItsLabel()
+    {
+        World world;
+        world.go(Destination::Menu);
+        QLabel *title = world.control<QLabel>(QStringLiteral("title"));
+        const QImage shot = title->grab().toImage();
+        const QColor blue = toQColor(colours::kBlue);
+        int lowestInk = -1;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (shot.pixelColor(x, y) == blue)
+                    lowestInk = y;
+            }
+        }
+        QVERIFY(lowestInk > 0);
+        QVERIFY2(lowestInk < shot.height() - 2, qPrintable(QString::number(lowestInk)));
     }
 };
 

@@ -1,5 +1,5 @@
-#include "app/clock.h"
-#include "media/paths.h"
+#include "media/mediafolder.h"
+#include "quiz/clock.h"
 
 #include <QTest>
 
@@ -41,6 +41,10 @@ private slots:
         QTest::newRow("86399.6 stamped 86400: at 86399.9, not yet") << 86399.6 << 86399.9 << false;
         QTest::newRow("86399.6 stamped 86400: at 2.0 after midnight, not yet") << 86399.6 << 2.0 << false;
         QTest::newRow("86399.6 stamped 86400: at 2.1 after midnight, over") << 86399.6 << 2.1 << true;
+        QTest::newRow("clock set back a minute: over") << 500.2 << 440.0 << true;
+        QTest::newRow("clock set back two hours: over") << 50000.0 << 42800.0 << true;
+        QTest::newRow("clock set back 1.2 s: over") << 500.0 << 498.8 << true;
+        QTest::newRow("100.5 stamped 100 read at 99.6: rounding slack, not yet") << 100.5 << 99.6 << false;
     }
     void pauseRule()
     {
@@ -65,8 +69,9 @@ private slots:
         QFETCH(QString, programDir);
         QFETCH(QString, appDir);
         QFETCH(QString, soundPath);
-        QCOMPARE(appDirFrom(programDir), appDir);
-        QCOMPARE(mediaPath(appDirFrom(programDir), QStringLiteral("\\音\\oto.wav")), soundPath);
+        const MediaFolder folder = MediaFolder::besideProgram(programDir);
+        QCOMPARE(folder.root(), appDir);
+        QCOMPARE(folder.sound(Sound::Button), soundPath);
     }
 
     void fishPictures_data()
@@ -82,7 +87,33 @@ private slots:
     {
         QFETCH(int, fishNo);
         QFETCH(QString, path);
-        QCOMPARE(fishPicturePath(QStringLiteral("/d"), fishNo), path);
+        QCOMPARE(MediaFolder(QStringLiteral("/d")).fishPicture(fishNo), path);
+    }
+
+
+    void everyFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        const MediaFolder folder(QStringLiteral("/d"));
+        QTest::newRow("button") << folder.sound(Sound::Button) << "/d/音/oto.wav";
+        QTest::newRow("name") << folder.sound(Sound::Name) << "/d/音/oto1.wav";
+        QTest::newRow("right") << folder.sound(Sound::Right) << "/d/音/o.wav";
+        QTest::newRow("wrong") << folder.sound(Sound::Wrong) << "/d/音/x.wav";
+        QTest::newRow("pass") << folder.sound(Sound::Pass) << "/d/音/gokaku.wav";
+        QTest::newRow("fail") << folder.sound(Sound::Fail) << "/d/音/dame.wav";
+        QTest::newRow("right mark") << folder.mark(Mark::Right) << "/d/画像/maru.gif";
+        QTest::newRow("wrong mark") << folder.mark(Mark::Wrong) << "/d/画像/batu.gif";
+        QTest::newRow("gold") << folder.medal(Medal::Gold) << "/d/画像/gold.gif";
+        QTest::newRow("silver") << folder.medal(Medal::Silver) << "/d/画像/silver.gif";
+        QTest::newRow("copper") << folder.medal(Medal::Copper) << "/d/画像/copper.gif";
+        QTest::newRow("name list") << folder.nameList() << "/d/説明/name.txt";
+    }
+    void everyFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(path, expected);
     }
 };
 

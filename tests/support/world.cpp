@@ -1,11 +1,12 @@
 #include "support/world.h"
 
-#include "screens/screens.h"
+#include "ui/colours.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 
 // Q_INIT_RESOURCE must stand outside any namespace.
 static void initBuiltInPictures()
@@ -15,50 +16,28 @@ static void initBuiltInPictures()
 
 namespace sakana::testing {
 
-namespace {
-
-class RecordingPlayer final : public SoundPlayer {
-public:
-    RecordingPlayer(QString name, QStringList &log) : name_(std::move(name)), log_(log) {}
-    void setFileName(const QString &path) override { log_ << name_ + QStringLiteral(" FileName ") + path; }
-    void play() override { log_ << name_ + QStringLiteral(" Play"); }
-    void stop() override { log_ << name_ + QStringLiteral(" Stop"); }
-    void setSetting(int id, int value) override
-    {
-        log_ << name_ + QStringLiteral(" Setting %1=%2").arg(id).arg(value);
-    }
-
-private:
-    QString name_;
-    QStringList &log_;
-};
-
-} // namespace
-
-std::unique_ptr<SoundPlayer> RecordingPlayers::create(const QString &name)
-{
-    return std::make_unique<RecordingPlayer>(name, log);
-}
+const QColor kNameNormal = toQColor(colours::kNameNormal);
+const QColor kNameMarked = toQColor(colours::kNameMarked);
 
 QString fixture(const QString &name)
 {
     return QStringLiteral(SAKANA_TEST_DATA "/") + name;
 }
 
-World::World()
+World::World(ErrorSink *errorReport)
 {
     initBuiltInPictures();
     QDir root(dir.path());
     root.mkpath(QStringLiteral("音"));
     root.mkpath(QStringLiteral("画像"));
     root.mkpath(QStringLiteral("説明"));
-    shell_ = std::make_unique<Shell>(dir.path(), Services{clock, random, players}, makeScreen,
-                                     [this] { ++endCalls; });
+    switcher_ = std::make_unique<ScreenSwitcher>(Services{folder, sounds, clock, random, errorReport ? *errorReport : errors},
+                                                 [this] { ++endCalls; });
 }
 
 World::~World()
 {
-    shell_.reset();
+    switcher_.reset();
     flushClosedWindows();
 }
 
@@ -85,6 +64,35 @@ void World::putNameList(const QByteArray &bytes)
     QFile file(media(QStringLiteral("説明/name.txt")));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+ScreenWindow *World::window() const
+{
+    Screen *open = switcher_->current();
+    return open ? open->window() : nullptr;
+}
+
+QLabel *World::name(int fishNo) const
+{
+    return control<QLabel>(QStringLiteral("name%1").arg(fishNo));
+}
+
+QColor World::nameColour(int fishNo) const
+{
+    return name(fishNo)->palette().color(QPalette::Window);
+}
+
+void World::tick(const QString &timerName)
+{
+    QTimer *timer = control<QTimer>(timerName);
+    if (timer && timer->isActive())
+        QMetaObject::invokeMethod(timer, "timeout");
+}
+
+void World::tickAt(double now, const QString &timerName)
+{
+    clock.now = now;
+    tick(timerName);
 }
 
 void World::flushClosedWindows()

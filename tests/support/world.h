@@ -1,19 +1,28 @@
 #pragma once
 
-// A whole program for tests: the real shell and screens on a temporary media
-// folder, with a clock the test moves, scripted random draws and players
-// that only record what they were told.
+// A whole program for tests: the real screens and navigation on a temporary
+// media folder, with a clock the test moves, scripted random draws, a sound
+// player that only records what it was asked to play, and an error report
+// that keeps what it was given.
 
-#include "app/clock.h"
-#include "app/random.h"
-#include "app/screen.h"
-#include "app/shell.h"
+#include "app/screenswitcher.h"
+#include "media/mediafolder.h"
 #include "media/soundplayer.h"
+#include "quiz/clock.h"
+#include "quiz/random.h"
+#include "ui/guard.h"
+#include "ui/screen.h"
 
-#include <QStringList>
+#include <QColor>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <deque>
 #include <memory>
+#include <optional>
+#include <vector>
+
+
 
 namespace sakana::testing {
 
@@ -42,16 +51,24 @@ public:
     std::vector<double> seeds;
 };
 
-// Every player operation, in order, as "player op argument".
-class RecordingPlayers final : public PlayerFactory {
+class RecordingSounds final : public SoundPlayer {
 public:
-    std::unique_ptr<SoundPlayer> create(const QString &name) override;
-    QStringList log;
+    void play(Sound sound) override { played.push_back(sound); }
+    std::optional<Sound> last() const { return played.empty() ? std::nullopt : std::optional(played.back()); }
+    std::vector<Sound> played;
+};
+
+class RecordingErrors final : public ErrorSink {
+public:
+    void report(const MediaError &error) override { errors.push_back(error); }
+    bool hasFailed() const override { return !errors.empty(); }
+    std::vector<MediaError> errors;
 };
 
 class World {
 public:
-    World();
+    // The screens report to `errors` below, or to the given error report.
+    explicit World(ErrorSink *errorReport = nullptr);
     ~World();
 
     // Puts a copy of a picture from tests/data into the media folder.
@@ -59,23 +76,45 @@ public:
     // Gives every fish the same picture.
     void putAllFish(const QString &fixture);
     void putNameList(const QByteArray &bytes);
-
-    Shell &shell() { return *shell_; }
-    template <typename T> T *screen(ScreenId id) { return static_cast<T *>(shell_->screen(id)); }
     QString media(const QString &relative) const;
+
+    void go(Destination destination) { switcher_->go(destination); }
+    ScreenSwitcher &switcher() { return *switcher_; }
+    Screen *screen(Destination destination) const { return switcher_->screen(destination); }
+    // The window of the open screen, or null.
+    ScreenWindow *window() const;
+    // A control of the open screen, by its role.
+    template <typename T> T *control(const QString &role) const
+    {
+        ScreenWindow *open = window();
+        return open ? open->findChild<T *>(role) : nullptr;
+    }
+    // The name of a fish on the open list screen.
+    QLabel *name(int fishNo) const;
+    // The colour the name shows.
+    QColor nameColour(int fishNo) const;
+    // Delivers one tick of the open screen's timer of that name, as the event
+    // loop would after 100 ms; a stopped timer does not tick.
+    void tick(const QString &timerName);
+    // Moves the clock on and delivers a tick.
+    void tickAt(double now, const QString &timerName);
     // Destroys the windows of closed screens, as the event loop would.
     static void flushClosedWindows();
 
     FakeClock clock;
     ScriptedRandom random;
-    RecordingPlayers players;
+    RecordingSounds sounds;
+    RecordingErrors errors;
     int endCalls = 0;
     QTemporaryDir dir;
+    MediaFolder folder{dir.path()};
 
 private:
-    std::unique_ptr<Shell> shell_;
+    std::unique_ptr<ScreenSwitcher> switcher_;
 };
 
 QString fixture(const QString &name);
+extern const QColor kNameNormal;
+extern const QColor kNameMarked;
 
 } // namespace sakana::testing
