@@ -1,31 +1,19 @@
 #pragma once
 
-#include "ui/design.h"
+#include "screens/listdesign.h"
 
 #include <array>
 
 namespace sakana::drill {
 
-inline constexpr WindowDesign kWindow{
-    .caption = u"魚ドリル",
-    .clientWidth = 11520,
-    .clientHeight = 7200,
-    .border = Border::FixedSingle,
-    .backColour = colours::kDarkBlue,
-    .backgroundPicture = "grid.gif",
-};
+inline constexpr WindowDesign kWindow = list::window(u"魚ドリル");
 
-inline constexpr FontDesign kButtonFont{.face = Face::PMincho, .points = 12};
 inline constexpr FontDesign kScoreFont{.face = Face::Mincho, .points = 24};
 
 // In stacking order: the first row lies on top.
 inline constexpr std::array kControls{
-    ControlDesign{.role = "toLookupButton", .kind = Kind::Button, .caption = u"魚しらべ",
-                  .rect = {8160, 270, 1350, 480}, .font = kButtonFont, .backColour = colours::kSalmonPink,
-                  .tabOrder = 1},
-    ControlDesign{.role = "toMenuButton", .kind = Kind::Button, .caption = u"メニュー",
-                  .rect = {9720, 270, 1350, 480}, .font = kButtonFont, .backColour = colours::kSalmonPink,
-                  .tabOrder = 0},
+    list::leaveButton("toLookupButton", u"魚しらべ", 8160, 1),
+    list::leaveButton("toMenuButton", u"メニュー", 9720, 0),
     // Shown instead of a medal after a failed quiz; a click starts again.
     ControlDesign{.role = "failNotice", .kind = Kind::Label, .caption = u"不合格", .rect = {3675, 2820, 4305, 1425},
                   .font = {.face = Face::PMincho, .points = 66, .bold = true}, .foreColour = colours::kWhite,
@@ -56,11 +44,8 @@ inline constexpr std::array kControls{
     ControlDesign{.role = "answerMark", .kind = Kind::Picture, .rect = {4395, 2355, 3015, 2835}, .visible = false},
     // The frame on which each question's picture is centred.
     ControlDesign{.role = "questionPicture", .kind = Kind::Picture, .rect = {3105, 915, 5415, 5010}},
-    ControlDesign{.role = "names", .kind = Kind::NameGrid, .font = {.face = Face::Mincho, .points = 14.25},
-                  .foreColour = colours::kWhite, .backColour = colours::kNameNormal},
-    ControlDesign{.role = "question", .kind = Kind::Label, .caption = u"この魚の名前は何ですか？",
-                  .rect = {1110, 225, 6720, 555}, .font = {.face = Face::Mincho, .points = 26.25, .bold = true},
-                  .foreColour = colours::kYellow, .backColour = colours::kBlue},
+    list::kNames,
+    list::heading("question", u"この魚の名前は何ですか？", {1110, 225, 6720, 555}),
 };
 
 } // namespace sakana::drill
