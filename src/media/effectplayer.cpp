@@ -16,8 +16,15 @@ struct EffectSoundPlayer::Effect {
     bool warned = false;
 };
 
-EffectSoundPlayer::EffectSoundPlayer(const MediaFolder &media) : media_(media)
+EffectSoundPlayer::EffectSoundPlayer(const MediaFolder &media) : media_(media) {}
+
+EffectSoundPlayer::~EffectSoundPlayer() = default;
+
+void EffectSoundPlayer::prepare()
 {
+    if (prepared_)
+        return;
+    prepared_ = true;
     hasDevice_ = !QMediaDevices::audioOutputs().isEmpty();
     if (!hasDevice_) {
         std::fprintf(stderr, "sakana: no sound device found; the program runs without sound\n");
@@ -26,8 +33,6 @@ EffectSoundPlayer::EffectSoundPlayer(const MediaFolder &media) : media_(media)
     for (Sound sound : kAllSounds)
         effect(sound);
 }
-
-EffectSoundPlayer::~EffectSoundPlayer() = default;
 
 EffectSoundPlayer::Effect &EffectSoundPlayer::effect(Sound sound)
 {
@@ -60,6 +65,7 @@ void EffectSoundPlayer::warnOnce(Effect &effect)
 
 void EffectSoundPlayer::play(Sound sound)
 {
+    prepare();
     if (!hasDevice_)
         return;
     std::optional<Sound> &line = sound == Sound::Name ? nameLine_ : otherLine_;

@@ -12,16 +12,21 @@ class QSoundEffect;
 
 namespace sakana {
 
-// The sound player of the program, on short WAV effects. Each of the six
-// sounds is decoded once, ahead of its first use, and kept, so that a click
-// sounds at once. Without an audio device, or with a missing or unreadable
-// file, the sound stays silent and the program goes on; that is said once on
-// stderr, not at every click.
+// The sound player of the program, on short WAV effects. Making it touches
+// no audio at all, so that the first window is not kept waiting for the
+// sound system; prepare() then looks for a device and decodes each of the six
+// sounds once, to keep them, so that a click sounds at once. A play() before
+// prepare() prepares first, so that no sound is lost. Without an audio
+// device, or with a missing or unreadable file, the sound stays silent and
+// the program goes on; that is said once on stderr, not at every click.
 class EffectSoundPlayer final : public SoundPlayer {
 public:
     explicit EffectSoundPlayer(const MediaFolder &media);
     ~EffectSoundPlayer() override;
 
+    // Looks for an audio device and starts decoding the six sounds; only the
+    // first call does anything.
+    void prepare();
     void play(Sound sound) override;
 
 private:
@@ -30,6 +35,7 @@ private:
     void warnOnce(Effect &effect);
 
     MediaFolder media_;
+    bool prepared_ = false;
     bool hasDevice_ = false;
     std::array<std::unique_ptr<Effect>, kAllSounds.size()> effects_{};
     // What each of the two lines is playing: the name click's, and the rest's.
