@@ -21,6 +21,7 @@ ensure_packages() {
 
 # What building the program needs, and the Japanese serif faces it shows.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
+                qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools desktop-file-utils appstream
                 fonts-ipafont-mincho fonts-noto-cjk)
 
 # Configures and builds into the given directory, with extra CMake options.

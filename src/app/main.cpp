@@ -1,4 +1,5 @@
 #include "app/errorreport.h"
+#include "app/mediacheck.h"
 #include "app/screenswitcher.h"
 #include "media/effectplayer.h"
 #include "media/mediafolder.h"
@@ -7,24 +8,100 @@
 #include "ui/guard.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
+#include <cstring>
+
+namespace {
+
+// The ways of running that print and end rather than open a window; they need
+// no display.
+bool printsOnly(int argc, char *argv[])
+{
+    for (int k = 1; k < argc; ++k) {
+        for (const char *option : {"--check-media", "--help", "-h", "--help-all", "--version", "-v"}) {
+            if (std::strcmp(argv[k], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (printsOnly(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sakana"));
+    QApplication::setApplicationVersion(QStringLiteral(SAKANA_VERSION));
+
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("sakana"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translator);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "A program for young children to learn forty kinds of fish."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption mediaOption(QStringLiteral("media"), QCoreApplication::translate("CommandLine", "Use the media folder DIR."), QStringLiteral("DIR"));
+    const QCommandLineOption checkOption(
+        QStringLiteral("check-media"),
+        QCoreApplication::translate("CommandLine", "Check the media folder DIR (or the one the program would use), report every problem and end. "
+           "Exit status 0: complete; 1: the program would stop; 2: warnings only."));
+    parser.addOption(mediaOption);
+    parser.addOption(checkOption);
+    parser.addPositionalArgument(QStringLiteral("DIR"), QCoreApplication::translate("CommandLine", "With --check-media: the folder to check."),
+                                 QStringLiteral("[DIR]"));
+    parser.process(app);
+
+    const QString programDirectory = QCoreApplication::applicationDirPath();
+    std::optional<sakana::MediaFolder> media;
+    if (parser.isSet(checkOption) && !parser.positionalArguments().isEmpty())
+        media = sakana::MediaFolder(parser.positionalArguments().constFirst());
+    else if (parser.isSet(mediaOption))
+        media = sakana::MediaFolder(parser.value(mediaOption));
+    else
+        media = sakana::MediaFolder::find(programDirectory);
+
+    if (parser.isSet(checkOption)) {
+        QTextStream out(stdout);
+        if (!media) {
+            out << QCoreApplication::translate("CommandLine", "No media folder found; looked in: %1")
+                       .arg(sakana::MediaFolder::placesFor(programDirectory).join(QStringLiteral(", ")))
+                << '\n';
+            return 1;
+        }
+        const std::vector<sakana::MediaProblem> problems = sakana::checkMediaFolder(*media);
+        sakana::printCheck(*media, problems, out);
+        return sakana::checkExitStatus(problems);
+    }
+
     // One look on every desktop, in which a button's face shows its colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
-
-    const sakana::MediaFolder media = sakana::MediaFolder::besideProgram(QCoreApplication::applicationDirPath());
     sakana::ErrorReport errors(sakana::showReportDialog);
+    if (!media) {
+        const QStringList places = sakana::MediaFolder::placesFor(programDirectory);
+        QTimer::singleShot(0, &app, [&errors, places] {
+            errors.report(sakana::MediaError(places.join(QStringLiteral("\n")),
+                                             QStringLiteral("メディアのフォルダ（音・画像・説明）が見つかりません")));
+        });
+        return QApplication::exec();
+    }
+
     sakana::SystemClock clock;
     sakana::SystemRandom random;
-    sakana::EffectSoundPlayer sounds(media);
-    sakana::ScreenSwitcher screens({media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
+    sakana::EffectSoundPlayer sounds(*media);
+    sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
 
     // The menu opens inside the event loop, where a failing step is reported.
     QTimer::singleShot(0, &app, sakana::guarded(errors, [&screens] { screens.go(sakana::Destination::Menu); }));

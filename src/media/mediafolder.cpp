@@ -35,6 +35,30 @@ MediaFolder MediaFolder::besideProgram(const QString &programDirectory)
     return MediaFolder(dir);
 }
 
+QStringList MediaFolder::placesFor(const QString &programDirectory)
+{
+    const MediaFolder beside = besideProgram(programDirectory);
+    const QString installed =
+        QDir::toNativeSeparators(QDir::cleanPath(programDirectory + QStringLiteral("/../share/sakana")));
+    return {beside.root(), installed};
+}
+
+std::optional<MediaFolder> MediaFolder::find(const QString &programDirectory)
+{
+    for (const QString &place : placesFor(programDirectory)) {
+        MediaFolder folder(place);
+        if (folder.exists())
+            return folder;
+    }
+    return std::nullopt;
+}
+
+bool MediaFolder::exists() const
+{
+    const QDir root(root_.isEmpty() ? QDir::separator() : root_);
+    return root.exists(kSoundFolder) || root.exists(kPictureFolder) || root.exists(kTextFolder);
+}
+
 QString MediaFolder::path(const QString &folder, const QString &file) const
 {
     return root_ + QDir::separator() + folder + QDir::separator() + file;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <optional>
 
 namespace sakana {
 
@@ -31,6 +33,16 @@ public:
     // The folder that lies beside the program: the program's directory with
     // one trailing separator removed ("C:\" gives "C:", "/" gives "").
     static MediaFolder besideProgram(const QString &programDirectory);
+
+    // The places the program looks for its media folder, in order: beside
+    // the program (a folder copied anywhere, the build tree), then
+    // "../share/sakana" from the program (an installed tree, wherever its
+    // prefix was moved).
+    static QStringList placesFor(const QString &programDirectory);
+    // The first of those places that holds any of the three media folders.
+    static std::optional<MediaFolder> find(const QString &programDirectory);
+    // Whether the folder holds any of "音", "画像" and "説明".
+    bool exists() const;
 
     const QString &root() const { return root_; }
     QString sound(Sound sound) const;

@@ -1,0 +1,168 @@
+#include "app/mediacheck.h"
+
+#include "media/mediaerror.h"
+#include "media/picturefile.h"
+#include "media/wavefile.h"
+#include "quiz/catalogue.h"
+#include "quiz/namelist.h"
+#include "quiz/textfile.h"
+#include "screens/lookup/lookupdesign.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QTextStream>
+#include <algorithm>
+#include <cstring>
+
+namespace sakana {
+
+namespace {
+
+
+const ControlDesign &lookupRow(const char *role)
+{
+    return *std::find_if(lookup::kControls.begin(), lookup::kControls.end(),
+                         [role](const ControlDesign &row) { return std::strcmp(row.role, role) == 0; });
+}
+
+class Checker {
+public:
+    explicit Checker(const MediaFolder &media) : media_(media) {}
+
+    std::vector<MediaProblem> run()
+    {
+        const TwipsRect frame = lookupRow("fishPicture").rect;
+        const QSize frameSize(twipsToPixels(frame.width), twipsToPixels(frame.height));
+        for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
+            checkPicture(media_.fishPicture(fishNo), frameSize);
+        checkPicture(media_.mark(Mark::Right), {});
+        checkPicture(media_.mark(Mark::Wrong), {});
+        for (Medal medal : {Medal::Gold, Medal::Silver, Medal::Copper})
+            checkPicture(media_.medal(medal), {});
+        for (Sound sound : kAllSounds)
+            checkSound(media_.sound(sound));
+        checkNameList();
+        return std::move(problems_);
+    }
+
+private:
+    void add(const QString &file, const QString &message, MediaProblem::Kind kind)
+    {
+        problems_.push_back({file, message, kind});
+    }
+
+    void checkPicture(const QString &path, const QSize &frame)
+    {
+        try {
+            const QImage image = readPicture(path);
+            if (frame.isValid() && (image.width() > frame.width() || image.height() > frame.height())) {
+                add(path,
+                    QCoreApplication::translate("MediaCheck", "the picture is %1 × %2 pixels, larger than its frame of %3 × %4; it reaches beyond it")
+                        .arg(image.width()).arg(image.height()).arg(frame.width()).arg(frame.height()),
+                    MediaProblem::Kind::Warning);
+            }
+        } catch (const MediaError &error) {
+            add(path, QCoreApplication::translate("MediaCheck", "the picture cannot be shown (%1)").arg(error.reason()), MediaProblem::Kind::Stops);
+        }
+    }
+
+    void checkSound(const QString &path)
+    {
+        QFile file(path);
+        if (!QFileInfo(path).isFile()) {
+            add(path, QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"), MediaProblem::Kind::Warning);
+            return;
+        }
+        if (!file.open(QIODevice::ReadOnly)) {
+            add(path, QCoreApplication::translate("MediaCheck", "the sound cannot be read; the program is silent there"), MediaProblem::Kind::Warning);
+            return;
+        }
+        if (const std::optional<QString> problem = waveProblem(file.read(16 * 1024 * 1024))) {
+            add(path, QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(*problem), MediaProblem::Kind::Warning);
+        }
+    }
+
+    void checkNameList()
+    {
+        const QString path = media_.nameList();
+        const ControlDesign &line = lookupRow("captionLine");
+        const QFontMetrics metrics(designFont(line.font));
+        // The caption line has a one-pixel border on each side.
+        const int room = twipsToPixels(line.rect.width) - 2;
+        QStringList undecodable;
+        try {
+            TextFile file(path);
+            for (int fishNo = 1; fishNo <= kNameListEntries; ++fishNo) {
+                std::optional<QString> caption;
+                try {
+                    caption = file.readEntry();
+                } catch (const MediaError &) {
+                    undecodable << QString::number(fishNo);
+                    continue;
+                }
+                if (!caption) {
+                    add(path, QCoreApplication::translate("MediaCheck", "only %1 entries; the lookup screen needs %2")
+                                  .arg(fishNo - 1).arg(kNameListEntries),
+                        MediaProblem::Kind::Stops);
+                    break;
+                }
+                const int width = metrics.horizontalAdvance(*caption);
+                if (width > room) {
+                    add(path,
+                        QCoreApplication::translate("MediaCheck", "entry %1 (%2) is too wide for its line: %3 pixels of %4")
+                            .arg(fishNo).arg(fishName(fishNo)).arg(width).arg(room),
+                        MediaProblem::Kind::Warning);
+                }
+            }
+        } catch (const MediaError &error) {
+            add(path, QCoreApplication::translate("MediaCheck", "the name list cannot be read (%1)").arg(error.reason()),
+                MediaProblem::Kind::Stops);
+        }
+        if (!undecodable.isEmpty()) {
+            add(path,
+                QCoreApplication::translate("MediaCheck", "not code page 932 (Shift_JIS): entries %1 cannot be read")
+                    .arg(undecodable.join(QStringLiteral(", "))),
+                MediaProblem::Kind::Stops);
+        }
+    }
+
+    const MediaFolder &media_;
+    std::vector<MediaProblem> problems_;
+};
+
+} // namespace
+
+std::vector<MediaProblem> checkMediaFolder(const MediaFolder &media)
+{
+    return Checker(media).run();
+}
+
+int checkExitStatus(const std::vector<MediaProblem> &problems)
+{
+    if (problems.empty())
+        return 0;
+    const bool stops = std::any_of(problems.begin(), problems.end(),
+                                   [](const MediaProblem &p) { return p.kind == MediaProblem::Kind::Stops; });
+    return stops ? 1 : 2;
+}
+
+void printCheck(const MediaFolder &media, const std::vector<MediaProblem> &problems, QTextStream &out)
+{
+    for (const MediaProblem &problem : problems) {
+        const QString label = problem.kind == MediaProblem::Kind::Stops ? QCoreApplication::translate("MediaCheck", "error") : QCoreApplication::translate("MediaCheck", "warning");
+        out << problem.file << ": " << label << ": " << problem.message << '\n';
+    }
+    const auto warnings = std::count_if(problems.begin(), problems.end(), [](const MediaProblem &p) {
+        return p.kind == MediaProblem::Kind::Warning;
+    });
+    if (problems.empty())
+        out << QCoreApplication::translate("MediaCheck", "%1: the media folder is complete").arg(media.root()) << '\n';
+    else
+        out << QCoreApplication::translate("MediaCheck", "%1: %2 errors, %3 warnings").arg(media.root()).arg(qsizetype(problems.size()) - warnings).arg(warnings)
+            << '\n';
+}
+
+} // namespace sakana

@@ -1,0 +1,124 @@
+#include "app/mediacheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sakana;
+
+namespace {
+
+// A copy of the shipped media folder that a test may break.
+struct FolderCopy {
+    FolderCopy()
+    {
+        const QDir source(QStringLiteral(SAKANA_SOURCE_DIR "/data/media"));
+        for (const QString &sub : {QStringLiteral("音"), QStringLiteral("画像"), QStringLiteral("説明")}) {
+            QDir(dir.path()).mkpath(sub);
+            for (const QString &file : QDir(source.filePath(sub)).entryList(QDir::Files))
+                QFile::copy(source.filePath(sub + QLatin1Char('/') + file), path(sub + QLatin1Char('/') + file));
+        }
+    }
+    QString path(const QString &relative) const { return dir.path() + QLatin1Char('/') + relative; }
+    void write(const QString &relative, const QByteArray &bytes) const
+    {
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QByteArray read(const QString &relative) const
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+class TestMediaCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void shippedFolderIsComplete()
+    {
+        FolderCopy folder;
+        const std::vector<MediaProblem> problems = checkMediaFolder(MediaFolder(folder.dir.path()));
+        for (const MediaProblem &problem : problems)
+            qWarning() << problem.file << problem.message;
+        QVERIFY(problems.empty());
+        QCOMPARE(checkExitStatus(problems), 0);
+    }
+
+    void brokenFolders_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("truncated fish") << "画像/f3.gif" << "truncate" << 1 << "f3.gif";
+        QTest::newRow("missing medal") << "画像/gold.gif" << "delete" << 1 << "gold.gif";
+        QTest::newRow("garbage mark") << "画像/maru.gif" << "garbage" << 1 << "maru.gif";
+        QTest::newRow("deleted sound alone") << "音/x.wav" << "delete" << 2 << "x.wav";
+        QTest::newRow("sound that is not WAV") << "音/o.wav" << "garbage" << 2 << "o.wav";
+        QTest::newRow("empty sound") << "音/oto.wav" << "empty" << 2 << "oto.wav";
+        QTest::newRow("name list in UTF-8") << "説明/name.txt" << "utf8" << 1 << "932";
+        QTest::newRow("39 entries") << "説明/name.txt" << "39" << 1 << "39";
+        QTest::newRow("missing name list") << "説明/name.txt" << "delete" << 1 << "name.txt";
+        QTest::newRow("caption too wide") << "説明/name.txt" << "wide" << 2 << "entry 5";
+        QTest::newRow("fish larger than its frame") << "画像/f7.gif" << "large" << 2 << "f7.gif";
+    }
+    void brokenFolders()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, damage);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        FolderCopy folder;
+        const QByteArray bytes = folder.read(file);
+        if (damage == "truncate") {
+            folder.write(file, bytes.left(bytes.size() / 2));
+        } else if (damage == "delete") {
+            QVERIFY(QFile::remove(folder.path(file)));
+        } else if (damage == "garbage") {
+            folder.write(file, QByteArray(500, 'z'));
+        } else if (damage == "empty") {
+            folder.write(file, {});
+        } else if (damage == "utf8") {
+            folder.write(file, QStringDecoder("windows-31j").decode(bytes).operator QString().toUtf8());
+        } else if (damage == "39") {
+            folder.write(file, QByteArray("x\r\n").repeated(39));
+        } else if (damage == "wide") {
+            QStringEncoder cp932("windows-31j");
+            QByteArray list;
+            for (int k = 1; k <= 40; ++k)
+                list += cp932.encode(k == 5 ? QStringLiteral("とてもながいせつめいがここにはいります\r\n")
+                                            : QStringLiteral("さかな\r\n"));
+            folder.write(file, list);
+        } else if (damage == "large") {
+            QFile::remove(folder.path(file));
+            QVERIFY(QFile::copy(QStringLiteral(SAKANA_SOURCE_DIR "/tests/data/large.gif"), folder.path(file)));
+        }
+        const std::vector<MediaProblem> problems = checkMediaFolder(MediaFolder(folder.dir.path()));
+        QCOMPARE(int(problems.size()), 1);
+        QVERIFY2(problems.front().file.endsWith(file), qPrintable(problems.front().file));
+        QVERIFY2(problems.front().file.contains(says) || problems.front().message.contains(says),
+                 qPrintable(problems.front().message));
+        QCOMPARE(checkExitStatus(problems), status);
+    }
+
+    void everyProblemAtOnce()
+    {
+        FolderCopy folder;
+        QVERIFY(QFile::remove(folder.path(QStringLiteral("音/x.wav"))));
+        folder.write(QStringLiteral("画像/f1.gif"), "GIF89a");
+        folder.write(QStringLiteral("説明/name.txt"), QByteArray("x\r\n").repeated(39));
+        const std::vector<MediaProblem> problems = checkMediaFolder(MediaFolder(folder.dir.path()));
+        QCOMPARE(int(problems.size()), 3);
+        QCOMPARE(checkExitStatus(problems), 1);
+    }
+};
+
+QTEST_MAIN(TestMediaCheck)
+#include "tst_mediacheck.moc"
