@@ -1,0 +1,113 @@
+// What the screens cost, in-process and offscreen: opening and painting each
+// screen, showing a drill question, answering one, and building the forty
+// names. Run by scripts/bench.sh, not by the test suite; the figures are
+// QBENCHMARK's, to be read against a screen opening in 5 ms and a question
+// showing in 2 ms.
+
+#include "screens/listdesign.h"
+#include "support/world.h"
+#include "ui/controls.h"
+#include "ui/namegrid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QWidget>
+
+using namespace sakana;
+using namespace sakana::testing;
+
+namespace {
+
+// The media of the program's own folder, so that pictures and the name list
+// are of the real sizes.
+void putShippedMedia(World &world)
+{
+    const QString shipped = QStringLiteral(SAKANA_SOURCE_DIR "/data/media/");
+    for (const QString &relative : {QStringLiteral("画像"), QStringLiteral("説明")}) {
+        QDir folder(shipped + relative);
+        for (const QString &file : folder.entryList(QDir::Files)) {
+            QFile::remove(world.media(relative + QLatin1Char('/') + file));
+            QFile::copy(folder.filePath(file), world.media(relative + QLatin1Char('/') + file));
+        }
+    }
+}
+
+} // namespace
+
+class ScreenBench : public QObject {
+    Q_OBJECT
+private slots:
+    void openAndPaint_data()
+    {
+        QTest::addColumn<Destination>("destination");
+        QTest::newRow("menu") << Destination::Menu;
+        QTest::newRow("lookup") << Destination::Lookup;
+        QTest::newRow("drill") << Destination::Drill;
+    }
+    // Closing the screen, opening it again (controls made, pictures and
+    // name list read) and painting the whole window.
+    void openAndPaint()
+    {
+        QFETCH(Destination, destination);
+        World world;
+        putShippedMedia(world);
+        world.go(destination);
+        QBENCHMARK {
+            world.go(destination);
+            world.window()->grab();
+            World::flushClosedWindows();
+        }
+        QVERIFY(world.errors.errors.empty());
+    }
+
+    // A new question: the picture read, centred on its frame, and painted
+    // (the first question of a fresh quiz, by the restart picture).
+    void showQuestion()
+    {
+        World world;
+        putShippedMedia(world);
+        world.go(Destination::Drill);
+        auto *restart = world.control<PictureBox>(QStringLiteral("restartPicture"));
+        auto *question = world.control<PictureBox>(QStringLiteral("questionPicture"));
+        QBENCHMARK {
+            QTest::mouseClick(restart, Qt::LeftButton);
+            world.window()->grab(question->geometry());
+        }
+        QVERIFY(question->isVisible());
+        QVERIFY(world.errors.errors.empty());
+    }
+
+    // A click on a name judged (mark shown, name marked, sound), the pause
+    // run out and the next question shown; a finished quiz starts afresh.
+    void answerQuestion()
+    {
+        World world;
+        putShippedMedia(world);
+        world.go(Destination::Drill);
+        int fish = 0;
+        QBENCHMARK {
+            if (world.control<Label>(QStringLiteral("remainingCount"))->text() == QLatin1String("0"))
+                QTest::mouseClick(world.control<PictureBox>(QStringLiteral("restartPicture")), Qt::LeftButton);
+            QTest::mouseClick(world.name(fish % 40 + 1), Qt::LeftButton);
+            world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer"));
+            world.window()->grab();
+            ++fish;
+        }
+        QVERIFY(world.errors.errors.empty());
+    }
+
+    // The forty labels of a list screen made on a window.
+    void buildNameGrid()
+    {
+        QWidget window;
+        QBENCHMARK {
+            NameGrid grid(window, list::kNames);
+            for (int fish = 1; fish <= 40; ++fish)
+                delete grid.label(fish);
+        }
+    }
+};
+
+QTEST_MAIN(ScreenBench)
+#include "screenbench.moc"

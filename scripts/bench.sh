@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The benchmarks: the program's start-up against a minimal Qt window, the cost
+# of each screen, and the long soak. Nothing here is timed against a limit by
+# the test suite; this script measures and prints.
+#
+#   scripts/bench.sh [--build-dir DIR] [--launches N] [--only startup|screens|soak]
+#
+# Without --build-dir it builds into build/ first. The start-up comparison
+# runs on $DISPLAY when one is set, otherwise on a virtual display of its own.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/common.sh
+source "$ROOT/scripts/common.sh"
+
+BUILD=""
+LAUNCHES=20
+ONLY=""
+while [ $# -gt 0 ]; do
+    case $1 in
+    --build-dir) BUILD=$2; shift 2 ;;
+    --launches) LAUNCHES=$2; shift 2 ;;
+    --only) ONLY=$2; shift 2 ;;
+    *) echo "usage: $0 [--build-dir DIR] [--launches N] [--only startup|screens|soak]" >&2; exit 2 ;;
+    esac
+done
+
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb libx11-dev x11-xserver-utils
+if [ -z "$BUILD" ]; then
+    BUILD=$ROOT/build
+    build_into "$BUILD"
+fi
+BIN=$BUILD/bin
+# The program measured; another build of it may be named instead.
+PROGRAM=${SAKANA_BENCH_PROGRAM:-$BIN/sakana}
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+startup() {
+    for tool in "$PROGRAM" "$BIN/sakana_reference" "$BIN/firstframe"; do
+        [ -x "$tool" ] || { echo "missing $tool (is bench/ part of the build?)" >&2; exit 1; }
+    done
+    local xvfb_pid=""
+    if [ -z "${DISPLAY:-}" ] || ! xset q >/dev/null 2>&1; then
+        local n
+        for n in $(seq 90 120); do
+            [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+        done
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do xset q >/dev/null 2>&1 && break; sleep 0.1; done
+        trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
+    fi
+    echo "== Start-up: exec to the menu fully painted, $LAUNCHES launches each, alternating, on $DISPLAY"
+    local out
+    out=$(mktemp -d)
+    # One launch of each first, so that both start from a warm file cache.
+    "$BIN/firstframe" "メニュー" 500 "$PROGRAM" >/dev/null
+    "$BIN/firstframe" "メニュー" 500 "$BIN/sakana_reference" >/dev/null
+    local k
+    for k in $(seq "$LAUNCHES"); do
+        "$BIN/firstframe" "メニュー" 500 "$PROGRAM" >>"$out/sakana"
+        "$BIN/firstframe" "メニュー" 500 "$BIN/sakana_reference" >>"$out/reference"
+    done
+    local ms_p ms_r kb_p kb_r cpu_p cpu_r
+    cpu_p=$(cut -d' ' -f3 "$out/sakana" | median)
+    cpu_r=$(cut -d' ' -f3 "$out/reference" | median)
+    ms_p=$(cut -d' ' -f1 "$out/sakana" | median)
+    ms_r=$(cut -d' ' -f1 "$out/reference" | median)
+    kb_p=$(cut -d' ' -f2 "$out/sakana" | median)
+    kb_r=$(cut -d' ' -f2 "$out/reference" | median)
+    awk -v mp="$ms_p" -v mr="$ms_r" -v kp="$kb_p" -v kr="$kb_r" -v cp="$cpu_p" -v cr="$cpu_r" 'BEGIN {
+        printf "            first frame (ms)   resident (MB)   processor time to it (ms)\n"
+        printf "sakana      %10.1f         %8.1f        %8.1f\n", mp, kp / 1024, cp
+        printf "reference   %10.1f         %8.1f        %8.1f\n", mr, kr / 1024, cr
+        printf "ratio       %10.2f         %8.2f        %8.2f   (target: first frame and memory at most 1.10)\n", mp / mr, kp / kr, cp / cr
+    }'
+    echo "(medians; every launch: $out)"
+}
+
+screens() {
+    echo "== Screens: open and paint, show a question, judge a click, build the name grid"
+    QT_QPA_PLATFORM=offscreen "$BIN/screenbench" -median 9 | grep -E '^(PASS|FAIL|RESULT|     )'
+}
+
+soak() {
+    echo "== Soak: 10000 screen changes and 1000 quizzes"
+    QT_QPA_PLATFORM=offscreen SAKANA_SOAK_SCALE=full "$BIN/tst_soak"
+}
+
+case $ONLY in
+"") startup; screens; soak ;;
+startup) startup ;;
+screens) screens ;;
+soak) soak ;;
+*) echo "unknown part: $ONLY" >&2; exit 2 ;;
+esac
