@@ -3,6 +3,7 @@
 #include "media/picturefile.h"
 #include "ui/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -10,6 +11,13 @@
 #include <cmath>
 
 namespace sakana {
+
+namespace {
+// Yellow stands out on the blue and red names, the magenta notice and the
+// restart picture alike.
+constexpr Bgr kFocusMarkColour = colours::kYellow;
+constexpr int kFocusMarkWidth = 2;  // pixels
+}
 
 TwipsRectF wholeTwips(const TwipsRectF &rect)
 {
@@ -61,6 +69,70 @@ void Control::mouseMoveEvent(QMouseEvent *event)
     emit pointerMoved();
 }
 
+void Control::setKeyboardReachable()
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Control::setFocusMark(bool on)
+{
+    if (focusMark_ == on)
+        return;
+    focusMark_ = on;
+    update();
+}
+
+void Control::activate()
+{
+    if (isVisible())
+        emit clicked();
+}
+
+void Control::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (isKeyboardReachable() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        // A key held down clicks once, as a button held down does.
+        if (!event->isAutoRepeat())
+            activate();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Control::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    setFocusMark(true);
+}
+
+void Control::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    setFocusMark(false);
+}
+
+void Control::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    paintFocusMark();
+}
+
+void Control::paintFocusMark()
+{
+    if (!focusMark_)
+        return;
+    QPainter painter(this);
+    QPen pen(toQColor(kFocusMarkColour));
+    pen.setWidth(kFocusMarkWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const int inset = kFocusMarkWidth / 2;
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
 Label::Label(QWidget *parent) : Control(parent)
 {
     setWordWrap(true);
@@ -90,13 +162,16 @@ void Label::setTextRaise(int pixels)
 void Label::paintEvent(QPaintEvent *event)
 {
     if (textRaise_ == 0) {
-        QLabel::paintEvent(event);
+        Control::paintEvent(event);
         return;
     }
     QFrame::paintEvent(event);
-    QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect().adjusted(0, -textRaise_, 0, 0), int(alignment()) | Qt::TextWordWrap,
-                          palette(), isEnabled(), text(), foregroundRole());
+    {
+        QPainter painter(this);
+        style()->drawItemText(&painter, contentsRect().adjusted(0, -textRaise_, 0, 0),
+                              int(alignment()) | Qt::TextWordWrap, palette(), isEnabled(), text(), foregroundRole());
+    }
+    paintFocusMark();
 }
 
 PictureBox::PictureBox(QWidget *parent) : Control(parent)

@@ -21,6 +21,9 @@ TwipsRectF wholeTwips(const TwipsRectF &rect);
 // reports clicks (a press and a release on it) and pointer moves over it.
 // It keeps every pointer move for itself, so a control never passes a move on
 // to the window behind it; hidden controls take no input at all.
+//
+// A control made reachable with Tab (setKeyboardReachable) draws the focus
+// mark while it holds the focus, and Return, Enter or Space on it clicks it.
 class Control : public QLabel {
     Q_OBJECT
 public:
@@ -28,6 +31,16 @@ public:
 
     const TwipsRectF &twipsRect() const { return rect_; }
     void setTwipsRect(const TwipsRectF &rect);
+
+    // Takes the focus with Tab (never with a click, which leaves the focus
+    // where it was).
+    void setKeyboardReachable();
+    bool isKeyboardReachable() const { return focusPolicy() != Qt::NoFocus; }
+    // A frame that shows where the keyboard is.
+    void setFocusMark(bool on);
+    bool hasFocusMark() const { return focusMark_; }
+    // Clicks the control as the pointer would; nothing while it is hidden.
+    void activate();
 
 signals:
     void clicked();
@@ -38,10 +51,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void paintFocusMark();
 
 private:
     TwipsRectF rect_;
     bool pressed_ = false;
+    bool focusMark_ = false;
 };
 
 // A text label with an opaque or transparent background.

@@ -57,13 +57,18 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
     }
 
     // Buttons always lie above labels and pictures; they take the focus in
-    // their tab order, the first holding it when the window opens.
+    // their tab order, the first holding it when the window opens. The names
+    // follow the last button.
     std::sort(buttons.begin(), buttons.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t k = 0; k < buttons.size(); ++k) {
-        buttons[k].second->raise();
-        if (k > 0)
-            QWidget::setTabOrder(buttons[k - 1].second, buttons[k].second);
+    QWidget *previous = nullptr;
+    for (const auto &[order, button] : buttons) {
+        button->raise();
+        if (previous)
+            QWidget::setTabOrder(previous, button);
+        previous = button;
     }
+    if (names_ && previous)
+        QWidget::setTabOrder(previous, names_->keys());
     if (!buttons.empty())
         buttons.front().second->setFocus();
 }

@@ -1,9 +1,17 @@
 #include "ui/namegrid.h"
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
+#include <QKeyEvent>
+#include <QShortcut>
+
 namespace sakana {
+
+namespace {
+constexpr int kColumnLength = kFishCount / 2;
+}
 
 TwipsRect nameRect(int fishNo)
 {
@@ -11,15 +19,104 @@ TwipsRect nameRect(int fishNo)
     return {index < 20 ? 180 : 9000, 900 + 300 * (index % 20), 2325, 285};
 }
 
-NameGrid::NameGrid(QWidget &window, const ControlDesign &design) : QObject(&window)
+std::optional<GridMove> gridMoveForKey(int key)
 {
+    switch (key) {
+    case Qt::Key_Up: return GridMove::Up;
+    case Qt::Key_Down: return GridMove::Down;
+    case Qt::Key_Left: return GridMove::Left;
+    case Qt::Key_Right: return GridMove::Right;
+    default: return std::nullopt;
+    }
+}
+
+int nameAfterMove(int fishNo, GridMove move)
+{
+    if (fishNo < 1 || fishNo > kFishCount)
+        return 1;
+    const int column = (fishNo - 1) / kColumnLength;
+    const int row = (fishNo - 1) % kColumnLength;
+    switch (move) {
+    case GridMove::Up: return column * kColumnLength + (row + kColumnLength - 1) % kColumnLength + 1;
+    case GridMove::Down: return column * kColumnLength + (row + 1) % kColumnLength + 1;
+    case GridMove::Left:
+    case GridMove::Right: return (1 - column) * kColumnLength + row + 1;
+    }
+    return fishNo;
+}
+
+NameKeys::NameKeys(NameGrid &grid, QWidget &window) : QWidget(&window), grid_(grid)
+{
+    setObjectName(QStringLiteral("nameKeys"));
+    // Reached with Tab only: a click never lands on it, and a click on a name
+    // leaves the focus where it was, as it always did.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void NameKeys::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // A key held down chooses once, as a button held down clicks once.
+        if (!event->isAutoRepeat())
+            grid_.chooseHighlighted();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void NameKeys::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // Tabbing onto the names highlights the first one, where an arrow
+    // would start.
+    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && grid_.highlighted() == 0) {
+        grid_.lastPointed_ = 1;
+        grid_.highlight(1);
+    }
+    grid_.focusChanged();
+}
+
+void NameKeys::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    grid_.focusChanged();
+}
+
+NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
+    : QObject(&window), keys_(new NameKeys(*this, window))
+{
+    QRect area;
     for (int fishNo = kFishCount; fishNo >= 1; --fishNo) {
         Label *label = createLabel(window, design, nameRect(fishNo), fishCaption(fishNo));
         label->setObjectName(QStringLiteral("name%1").arg(fishNo));
         labels_[std::size_t(fishNo - 1)] = label;
+        area |= label->geometry();
         connect(label, &Control::clicked, this, [this, fishNo] { emit nameClicked(fishNo); });
         connect(label, &Control::pointerMoved, this, [this, fishNo] { pointerOverName(fishNo); });
     }
+    keys_->setGeometry(area);
+    keys_->lower();
+    for (const int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+        // Arrows work wherever the focus is on the window, a button included.
+        auto *shortcut = new QShortcut(QKeySequence(key), &window);
+        connect(shortcut, &QShortcut::activated, this, [this, key] { move(*gridMoveForKey(key)); });
+    }
+}
+
+int NameGrid::fishNoOf(const QWidget *widget) const
+{
+    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
+        if (label(fishNo) == widget)
+            return fishNo;
+    }
+    return 0;
 }
 
 void NameGrid::setMarked(int fishNo, bool marked)
@@ -30,18 +127,67 @@ void NameGrid::setMarked(int fishNo, bool marked)
 void NameGrid::pointerOverName(int fishNo)
 {
     lastPointed_ = fishNo;
-    if (highlighted_ == fishNo)
-        return;
-    if (highlighted_ != 0)
-        setMarked(highlighted_, false);
-    setMarked(fishNo, true);
-    highlighted_ = fishNo;
+    highlight(fishNo);
 }
 
 void NameGrid::pointerOverBackground()
 {
     setMarked(lastPointed_, false);
     highlighted_ = 0;
+    focusChanged();
+}
+
+void NameGrid::move(GridMove step)
+{
+    if (!takesInput())
+        return;
+    const int next = nameAfterMove(highlighted_, step);
+    lastPointed_ = next;
+    highlight(next);
+    keys_->setFocus(Qt::ShortcutFocusReason);
+}
+
+void NameGrid::chooseHighlighted()
+{
+    if (highlighted_ != 0)
+        choose(highlighted_);
+}
+
+void NameGrid::choose(int fishNo)
+{
+    if (takesInput())
+        emit nameClicked(fishNo);
+}
+
+void NameGrid::setTakesInput(bool takes)
+{
+    // A disabled widget hands the focus on to the next one in the tab order.
+    keys_->setEnabled(takes);
+}
+
+void NameGrid::highlight(int fishNo)
+{
+    if (highlighted_ != fishNo) {
+        if (highlighted_ != 0)
+            setMarked(highlighted_, false);
+        setMarked(fishNo, true);
+        highlighted_ = fishNo;
+    }
+    focusChanged();
+}
+
+void NameGrid::focusChanged()
+{
+    const int marked = keys_->hasFocus() ? highlighted_ : 0;
+    if (marked == focusMarked_)
+        return;
+    if (focusMarked_ != 0)
+        label(focusMarked_)->setFocusMark(false);
+    focusMarked_ = marked;
+    if (marked != 0) {
+        label(marked)->setFocusMark(true);
+        announceFocus(*label(marked));
+    }
 }
 
 } // namespace sakana

@@ -4,22 +4,56 @@
 #include "ui/design.h"
 
 #include <QObject>
+#include <QWidget>
 #include <array>
-
-class QWidget;
+#include <optional>
 
 namespace sakana {
 
 class Label;
+class NameGrid;
 
 // Where the name of a fish stands on both list screens: two columns of
 // twenty, fish 1 to 20 on the left.
 TwipsRect nameRect(int fishNo);
 
+// A step of the keyboard highlight over the names.
+enum class GridMove { Up, Down, Left, Right };
+
+// The step an arrow key makes; none for any other key.
+std::optional<GridMove> gridMoveForKey(int key);
+
+// The name a step reaches from a name (0: none highlighted, where every step
+// reaches the first name). Up and Down stay in the column and wrap round at
+// its ends; Left and Right go to the same row of the other column.
+int nameAfterMove(int fishNo, GridMove move);
+
+// What takes the keyboard focus for the names: it lies under every other
+// control, draws nothing and takes no pointer input, so that the names and
+// what lies over them behave with the pointer as they did without it.
+// Return, Enter and Space on it choose the highlighted name.
+class NameKeys : public QWidget {
+    Q_OBJECT
+public:
+    NameKeys(NameGrid &grid, QWidget &window);
+
+    NameGrid &grid() const { return grid_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    NameGrid &grid_;
+};
+
 // The forty fish names of a list screen. At most one name is red under the
-// pointer; moving onto the window's background turns the name last pointed
-// at back to normal, on every such move. The pointer highlight and the marks
-// the screens set write the same colour, so whichever writes last wins.
+// pointer or the keyboard highlight, which are one: moving the pointer over a
+// name moves the keyboard highlight there, and an arrow key moves it on from
+// there. Moving onto the window's background turns the name last pointed at
+// back to normal, on every such move. The highlight and the marks the
+// screens set write the same colour, so whichever writes last wins.
 class NameGrid : public QObject {
     Q_OBJECT
 public:
@@ -28,20 +62,44 @@ public:
     NameGrid(QWidget &window, const ControlDesign &design);
 
     Label *label(int fishNo) const { return labels_.at(std::size_t(fishNo - 1)); }
+    // The fish whose name this label is; 0 for any other widget.
+    int fishNoOf(const QWidget *widget) const;
+    // What takes the keyboard focus for the names.
+    NameKeys *keys() const { return keys_; }
+    // The highlighted name; 0: none.
+    int highlighted() const { return highlighted_; }
+
     // Red, or back to normal.
     void setMarked(int fishNo, bool marked);
     // The pointer moved over the window's own background.
     void pointerOverBackground();
 
+    // An arrow key: moves the highlight and takes the keyboard focus.
+    void move(GridMove move);
+    // Chooses the highlighted name as a click on it would; nothing when no
+    // name is highlighted.
+    void chooseHighlighted();
+    // Chooses a name as a click on it would.
+    void choose(int fishNo);
+    // Whether the names take keys and choices: not while something covers
+    // them. Without them the names leave the tab order.
+    void setTakesInput(bool takes);
+    bool takesInput() const { return keys_->isEnabled(); }
+
 signals:
     void nameClicked(int fishNo);
 
 private:
+    friend class NameKeys;
     void pointerOverName(int fishNo);
+    void highlight(int fishNo);
+    void focusChanged();
 
     std::array<Label *, kFishCount> labels_{};
-    int highlighted_ = 0;  // the name red under the pointer; 0: none
-    int lastPointed_ = 1;  // the name the pointer last moved over
+    NameKeys *keys_ = nullptr;
+    int highlighted_ = 0;  // the name red under the pointer or the keys; 0: none
+    int lastPointed_ = 1;  // the name the pointer or the keys last moved to
+    int focusMarked_ = 0;  // the name that shows the focus mark; 0: none
 };
 
 } // namespace sakana

@@ -1,5 +1,7 @@
 #include "ui/screenwindow.h"
 
+#include "ui/accessibility.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +10,9 @@ namespace sakana {
 
 ScreenWindow::ScreenWindow()
 {
+    // Before any control exists, so that a screen reader meets each one
+    // through the program's own interfaces from the start.
+    installAccessibility();
     setMouseTracking(true);
     setAutoFillBackground(true);
 }

@@ -2,11 +2,13 @@
 
 #include "ui/colours.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 
 // Q_INIT_RESOURCE must stand outside any namespace.
 static void initBuiltInPictures()
@@ -80,6 +82,30 @@ QLabel *World::name(int fishNo) const
 QColor World::nameColour(int fishNo) const
 {
     return name(fishNo)->palette().color(QPalette::Window);
+}
+
+bool World::activate()
+{
+    ScreenWindow *open = window();
+    if (!open)
+        return false;
+    open->activateWindow();
+    // Called as a screen opens, while no pause runs: only the window
+    // system's events are waiting.
+    QCoreApplication::processEvents();
+    return QApplication::activeWindow() == open;
+}
+
+QWidget *World::focus() const
+{
+    ScreenWindow *open = window();
+    return open ? open->focusWidget() : nullptr;
+}
+
+void World::key(Qt::Key key)
+{
+    QWidget *target = focus();
+    QTest::keyClick(target ? target : window(), key);
 }
 
 void World::tick(const QString &timerName)

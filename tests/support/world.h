@@ -93,6 +93,14 @@ public:
     QLabel *name(int fishNo) const;
     // The colour the name shows.
     QColor nameColour(int fishNo) const;
+    // Lets the window system make the open screen's window the active one,
+    // as it does when a window shows, so that the window has the keyboard.
+    // Returns whether it is active.
+    bool activate();
+    // The widget that holds the keyboard focus on the open screen.
+    QWidget *focus() const;
+    // A key pressed and released where the keyboard focus is.
+    void key(Qt::Key key);
     // Delivers one tick of the open screen's timer of that name, as the event
     // loop would after 100 ms; a stopped timer does not tick.
     void tick(const QString &timerName);

@@ -2,12 +2,38 @@
 
 #include "media/soundplayer.h"
 #include "screens/drill/drilldesign.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/namegrid.h"
 
 #include <QPushButton>
 
 namespace sakana {
+
+namespace {
+
+// What a screen reader says for the drill's changing controls.
+QString spokenRemaining(int remaining)
+{
+    return QStringLiteral("のこり %1").arg(remaining);
+}
+
+QString spokenScore(const QString &percent)
+{
+    return percent.isEmpty() ? QStringLiteral("せいかいりつ") : QStringLiteral("せいかいりつ %1％").arg(percent);
+}
+
+QString spokenMedal(Medal medal)
+{
+    switch (medal) {
+    case Medal::Gold: return QStringLiteral("きんメダル");
+    case Medal::Silver: return QStringLiteral("ぎんメダル");
+    case Medal::Copper: return QStringLiteral("どうメダル");
+    }
+    return {};
+}
+
+} // namespace
 
 DrillScreen::DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
                          Navigator &navigator, ErrorSink &errors)
@@ -27,6 +53,7 @@ void DrillScreen::build(ScreenWindow &window)
         .medal = form.control<PictureBox>("medal"),
         .leftCover = form.control<PictureBox>("leftCover"),
         .rightCover = form.control<PictureBox>("rightCover"),
+        .restartPicture = form.control<PictureBox>("restartPicture"),
         .failNotice = form.control<Label>("failNotice"),
         .remainingCount = form.control<Label>("remainingCount"),
         .scorePercent = form.control<Label>("scorePercent"),
@@ -36,11 +63,20 @@ void DrillScreen::build(ScreenWindow &window)
         .feedbackPause = new Pause(clock_, pauseStart_, QStringLiteral("feedbackTimer"), &window),
     });
     const Controls &c = *controls_;
+    // The restart picture and the fail notice follow the names in the tab
+    // order; the notice only while it shows.
+    c.restartPicture->setKeyboardReachable();
+    c.failNotice->setKeyboardReachable();
+    QWidget::setTabOrder(c.names->keys(), c.restartPicture);
+    QWidget::setTabOrder(c.restartPicture, c.failNotice);
+    announceName(*c.restartPicture, QStringLiteral("はじめから"));
+    // Never the answer.
+    announceName(*c.questionPicture, QStringLiteral("もんだいの さかな"));
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
     on(&window, &ScreenWindow::pointerOverBackground, [this] { controls_->names->pointerOverBackground(); });
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
     on(c.failNotice, &Control::clicked, [this] { restart(); });
-    on(form.control<PictureBox>("restartPicture"), &Control::clicked, [this] { restart(); });
+    on(c.restartPicture, &Control::clicked, [this] { restart(); });
     on(form.control<QPushButton>("toLookupButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Lookup); });
     on(form.control<QPushButton>("toMenuButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Menu); });
 }
@@ -59,6 +95,7 @@ void DrillScreen::startQuiz()
     lastClicked_ = 0;
     quiz_.start();
     c.scorePercent->clear();
+    announceName(*c.scorePercent, spokenScore({}));
     showQuestion(quiz_.nextQuestion());
 }
 
@@ -66,6 +103,7 @@ void DrillScreen::showQuestion(int fishNo)
 {
     Controls &c = *controls_;
     c.remainingCount->setText(QString::number(quiz_.remaining()));
+    announceName(*c.remainingCount, spokenRemaining(quiz_.remaining()));
     // Hidden while it changes, so the new picture never shows at the old
     // place or the old one at the new place.
     c.questionPicture->hide();
@@ -86,12 +124,14 @@ void DrillScreen::onNameClicked(int fishNo)
     sounds_.play(right ? Sound::Right : Sound::Wrong);
     c.answerMark->loadPicture(media_.mark(right ? Mark::Right : Mark::Wrong));
     c.answerMark->show();
+    announceName(*c.answerMark, right ? QStringLiteral("せいかい") : QStringLiteral("まちがい"));
     if (!right) {
         // The child sees the right name instead.
         c.names->setMarked(fishNo, false);
         c.names->setMarked(quiz_.question(), true);
     }
     c.scorePercent->setText(QString::number(quiz_.percent()));
+    announceName(*c.scorePercent, spokenScore(c.scorePercent->text()));
     c.feedbackPause->start();
 }
 
@@ -112,20 +152,34 @@ void DrillScreen::showGrade()
     c.questionPicture->hide();
     c.leftCover->show();
     c.rightCover->show();
+    // The covered names take no keys either; the keyboard moves on to what
+    // starts again.
+    const bool namesHadFocus = window()->focusWidget() == c.names->keys();
+    c.names->setTakesInput(false);
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
         sounds_.play(Sound::Fail);
         c.failNotice->show();
+        announceName(*c.failNotice, QStringLiteral("ふごうかく"));
+        if (namesHadFocus)
+            c.failNotice->setFocus(Qt::OtherFocusReason);
         return;
     }
     sounds_.play(Sound::Pass);
     c.medal->loadPicture(media_.medal(*medal));
     c.medal->show();
+    announceName(*c.medal, spokenMedal(*medal));
+    if (namesHadFocus)
+        c.restartPicture->setFocus(Qt::OtherFocusReason);
 }
 
 void DrillScreen::restart()
 {
     Controls &c = *controls_;
+    c.names->setTakesInput(true);
+    // Started again from the notice, the keyboard goes back to the names.
+    if (window()->focusWidget() == c.failNotice)
+        c.names->keys()->setFocus(Qt::OtherFocusReason);
     c.failNotice->hide();
     c.leftCover->hide();
     c.rightCover->hide();

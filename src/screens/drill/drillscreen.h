@@ -32,6 +32,7 @@ private:
         PictureBox *medal = nullptr;
         PictureBox *leftCover = nullptr;
         PictureBox *rightCover = nullptr;
+        PictureBox *restartPicture = nullptr;
         Label *failNotice = nullptr;
         Label *remainingCount = nullptr;
         Label *scorePercent = nullptr;

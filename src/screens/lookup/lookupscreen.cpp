@@ -2,6 +2,7 @@
 
 #include "media/soundplayer.h"
 #include "screens/lookup/lookupdesign.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/namegrid.h"
 
@@ -48,7 +49,11 @@ void LookupScreen::onNameClicked(int fishNo)
     c.names->setMarked(fishNo, true);
     c.fishPicture->hide();
     c.fishPicture->loadPicture(media_.fishPicture(fishNo));
-    c.captionLine->setText(captions_.caption(fishNo));
+    const QString caption = captions_.caption(fishNo);
+    c.captionLine->setText(caption);
+    // A screen reader names the picture by its caption, or by the fish's
+    // name where the caption is blank.
+    announceName(*c.fishPicture, caption.trimmed().isEmpty() ? fishName(fishNo) : caption);
     c.fishPicture->centreOn(frame_);
     c.fishPicture->show();
     c.captionLine->show();

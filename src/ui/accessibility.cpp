@@ -1,0 +1,194 @@
+#include "ui/accessibility.h"
+
+#include "quiz/catalogue.h"
+#include "ui/controls.h"
+#include "ui/namegrid.h"
+#include "ui/screenwindow.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace sakana {
+
+namespace {
+
+// The grid whose name this control is, or null.
+NameGrid *gridOf(const QWidget *control)
+{
+    const QWidget *window = control->parentWidget();
+    if (!window)
+        return nullptr;
+    for (NameKeys *keys : window->findChildren<NameKeys *>(Qt::FindDirectChildrenOnly)) {
+        if (keys->grid().fishNoOf(control) != 0)
+            return &keys->grid();
+    }
+    return nullptr;
+}
+
+// A screen's window: its controls, with the names left to the list that
+// gathers them.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return int(controls().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QWidgetList list = controls();
+        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list.at(index)) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(controls().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
+    }
+
+private:
+    QWidgetList controls() const
+    {
+        QWidgetList list;
+        for (QWidget *control : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isWindow() && !gridOf(control))
+                list.append(control);
+        }
+        return list;
+    }
+};
+
+// The forty names as one list; the highlighted name is the list's focus.
+class GridAccessible final : public QAccessibleWidget {
+public:
+    explicit GridAccessible(NameKeys *keys) : QAccessibleWidget(keys, QAccessible::List), keys_(keys) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("さかなの なまえ");
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return kFishCount; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index >= 0 && index < kFishCount ? QAccessible::queryAccessibleInterface(grid().label(index + 1))
+                                                 : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? grid().fishNoOf(qobject_cast<QWidget *>(child->object())) - 1 : -1;
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        return keys_->hasFocus() && grid().highlighted() != 0 ? child(grid().highlighted() - 1) : nullptr;
+    }
+
+private:
+    NameGrid &grid() const { return keys_->grid(); }
+    NameKeys *keys_;
+};
+
+// A label or picture box: a name of the grid, a button, a picture or a text.
+class ControlAccessible final : public QAccessibleWidget {
+public:
+    explicit ControlAccessible(Control *control) : QAccessibleWidget(control), control_(control) {}
+
+    QAccessible::Role role() const override
+    {
+        if (gridOf(control_))
+            return QAccessible::ListItem;
+        if (control_->isKeyboardReachable())
+            return QAccessible::Button;
+        return control_->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (NameGrid *grid = gridOf(control_))
+            return fishName(grid->fishNoOf(control_));
+        return control_->accessibleName().isEmpty() ? control_->text() : control_->accessibleName();
+    }
+    QAccessibleInterface *parent() const override
+    {
+        if (NameGrid *grid = gridOf(control_))
+            return QAccessible::queryAccessibleInterface(grid->keys());
+        return QAccessibleWidget::parent();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (NameGrid *grid = gridOf(control_)) {
+            const bool highlighted = grid->highlighted() == grid->fishNoOf(control_);
+            s.focusable = true;
+            s.focused = highlighted && grid->keys()->hasFocus();
+            s.selectable = true;
+            s.selected = highlighted;
+            s.disabled = !grid->takesInput();
+        }
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        if (gridOf(control_) || control_->isKeyboardReachable())
+            return {pressAction()};
+        return {};
+    }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName != pressAction())
+            return;
+        if (NameGrid *grid = gridOf(control_))
+            grid->choose(grid->fishNoOf(control_));
+        else if (control_->isKeyboardReachable())
+            control_->activate();
+    }
+    QStringList keyBindingsForAction(const QString &actionName) const override
+    {
+        if (actionName == pressAction() && !actionNames().isEmpty())
+            return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return {};
+    }
+
+private:
+    Control *control_;
+};
+
+QAccessibleInterface *createInterface(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String(ScreenWindow::staticMetaObject.className()))
+        return new WindowAccessible(widget);
+    if (className == QLatin1String(NameKeys::staticMetaObject.className()))
+        return new GridAccessible(static_cast<NameKeys *>(widget));
+    if (className == QLatin1String(Label::staticMetaObject.className()) ||
+        className == QLatin1String(PictureBox::staticMetaObject.className()) ||
+        className == QLatin1String(Control::staticMetaObject.className()))
+        return new ControlAccessible(static_cast<Control *>(widget));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&createInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void announceName(QWidget &widget, const QString &name)
+{
+    widget.setAccessibleName(name);
+    QAccessibleEvent event(&widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void announceFocus(QWidget &widget)
+{
+    QAccessibleEvent event(&widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace sakana
