@@ -96,7 +96,7 @@ public:
             return QAccessible::ListItem;
         if (control_->isKeyboardReachable())
             return QAccessible::Button;
-        return control_->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+        return qobject_cast<PictureBox *>(control_) ? QAccessible::Graphic : QAccessible::StaticText;
     }
     QString text(QAccessible::Text t) const override
     {
@@ -180,7 +180,11 @@ void installAccessibility()
 
 void announceName(QWidget &widget, const QString &name)
 {
-    widget.setAccessibleName(name);
+    // A new name is announced by Qt itself.
+    if (widget.accessibleName() != name) {
+        widget.setAccessibleName(name);
+        return;
+    }
     QAccessibleEvent event(&widget, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

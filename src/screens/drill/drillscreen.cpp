@@ -69,9 +69,10 @@ void DrillScreen::build(ScreenWindow &window)
     c.failNotice->setKeyboardReachable();
     QWidget::setTabOrder(c.names->keys(), c.restartPicture);
     QWidget::setTabOrder(c.restartPicture, c.failNotice);
-    announceName(*c.restartPicture, QStringLiteral("はじめから"));
-    // Never the answer.
-    announceName(*c.questionPicture, QStringLiteral("もんだいの さかな"));
+    // What a screen reader calls them; the question picture never by the answer.
+    c.restartPicture->setAccessibleName(QStringLiteral("はじめから"));
+    c.questionPicture->setAccessibleName(QStringLiteral("もんだいの さかな"));
+    c.failNotice->setAccessibleName(QStringLiteral("ふごうかく"));
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
     on(&window, &ScreenWindow::pointerOverBackground, [this] { controls_->names->pointerOverBackground(); });
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
@@ -160,7 +161,7 @@ void DrillScreen::showGrade()
     if (!medal) {
         sounds_.play(Sound::Fail);
         c.failNotice->show();
-        announceName(*c.failNotice, QStringLiteral("ふごうかく"));
+        announceName(*c.failNotice, c.failNotice->accessibleName());
         if (namesHadFocus)
             c.failNotice->setFocus(Qt::OtherFocusReason);
         return;
