@@ -106,11 +106,24 @@ QByteArray readWhole(const QString &path)
         throw MediaError(path, QStringLiteral("ファイルを読めません"));
     if (file.size() > kMaxFileBytes)
         throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
-    QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw MediaError(path, QStringLiteral("ファイルを読めません"));
-    if (bytes.size() > kMaxFileBytes)
-        throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
+    // Read in modest pieces rather than asking for the largest size at once,
+    // so a small picture needs little memory, and a file that does not say
+    // its size (a device, a pipe) still stops at the limit.
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    constexpr qint64 kPiece = 64 * 1024;
+    for (;;) {
+        const qsizetype had = bytes.size();
+        bytes.resize(had + kPiece);
+        const qint64 got = file.read(bytes.data() + had, kPiece);
+        if (got < 0)
+            throw MediaError(path, QStringLiteral("ファイルを読めません"));
+        bytes.resize(had + got);
+        if (bytes.size() > kMaxFileBytes)
+            throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
+        if (got == 0)
+            break;
+    }
     return bytes;
 }
 
