@@ -1,9 +1,13 @@
 #include "media/effectplayer.h"
 
+#include "media/wavefile.h"
+
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QtEndian>
 #include <cstdio>
 
 namespace sakana {
@@ -13,8 +17,42 @@ struct EffectSoundPlayer::Effect {
     QSoundEffect sound;
     // A play asked for while the file is still being decoded waits for it.
     bool playWhenReady = false;
+    // A file that is not a whole sound the player can play is never handed
+    // to the decoder, which waits for ever on an empty or cut-short file and
+    // then hangs the program when the sound is destroyed.
+    bool broken = false;
     bool warned = false;
 };
+
+namespace {
+
+// A sound of the program lasts a few seconds; a far larger file is refused.
+constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
+
+// Whether the data chunk holds all the bytes its header claims: the decoder
+// waits for ever for the rest of a file cut short.
+bool hasWholeData(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    for (qint64 pos = 12; pos + 8 <= bytes.size();) {
+        const qint64 length = qFromLittleEndian<quint32>(data + pos + 4);
+        if (bytes.mid(pos, 4) == "data")
+            return pos + 8 + length <= bytes.size();
+        pos += 8 + length + (length & 1);
+    }
+    return false;
+}
+
+bool isPlayableWave(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.read(kMaxSoundBytes + 1);
+    return bytes.size() <= kMaxSoundBytes && !waveProblem(bytes) && hasWholeData(bytes);
+}
+
+} // namespace
 
 EffectSoundPlayer::EffectSoundPlayer(const MediaFolder &media) : media_(media) {}
 
@@ -42,6 +80,11 @@ EffectSoundPlayer::Effect &EffectSoundPlayer::effect(Sound sound)
     slot = std::make_unique<Effect>();
     Effect *effect = slot.get();
     effect->path = media_.sound(sound);
+    if (!isPlayableWave(effect->path)) {
+        effect->broken = true;
+        warnOnce(*effect);
+        return *effect;
+    }
     QObject::connect(&effect->sound, &QSoundEffect::statusChanged, &effect->sound, [this, effect] {
         if (effect->sound.status() == QSoundEffect::Error) {
             effect->playWhenReady = false;
@@ -77,6 +120,8 @@ void EffectSoundPlayer::play(Sound sound)
     line = sound;
 
     Effect &next = effect(sound);
+    if (next.broken)
+        return;
     next.sound.stop();
     switch (next.sound.status()) {
     case QSoundEffect::Ready:
