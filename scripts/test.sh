@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
 # The media folder tests regenerate it from its sources and measure its sounds.
-ensure_packages "${BUILD_PACKAGES[@]}" librsvg2-bin imagemagick sox ffmpeg
+ensure_packages "${BUILD_PACKAGES[@]}" librsvg2-bin imagemagick sox ffmpeg pulseaudio
 
 BUILD=${BUILD_DIR:-$ROOT/build}
 build_into "$BUILD" "$@"

@@ -77,7 +77,8 @@ if command -v pulseaudio >/dev/null; then
 fi
 
 listing >"$work/before"
-HOME=$home XDG_RUNTIME_DIR=$runtime \
+# The test suite runs offscreen; this program must open a real window.
+HOME=$home XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb \
     strace -f -qq -o "$work/trace" \
     -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,rmdir,truncate,link,linkat,symlink,symlinkat,chmod,fchmodat,connect,bind \
     "$app/sakana" >"$work/out" 2>&1 &
@@ -86,7 +87,7 @@ program_pid=$!
 # Waits for the window of that title and gives its id.
 window() {
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
         sleep 0.1
     done

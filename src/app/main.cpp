@@ -6,15 +6,18 @@
 #include "quiz/clock.h"
 #include "quiz/random.h"
 #include "ui/guard.h"
+#include "ui/screen.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEvent>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -31,6 +34,28 @@ bool printsOnly(int argc, char *argv[])
     return false;
 }
 
+
+// Runs a job once, from the event loop, after the window's first paint.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget &window, std::function<void()> job) : QObject(&window), job_(std::move(job))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, std::move(job_));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> job_;
+};
 
 } // namespace
 
@@ -104,6 +129,12 @@ int main(int argc, char *argv[])
     sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
 
     // The menu opens inside the event loop, where a failing step is reported.
-    QTimer::singleShot(0, &app, sakana::guarded(errors, [&screens] { screens.go(sakana::Destination::Menu); }));
+    QTimer::singleShot(0, &app, sakana::guarded(errors, [&screens, &sounds] {
+        screens.go(sakana::Destination::Menu);
+        // The sound system starts once the menu is on the screen; a click
+        // before that still sounds, since playing prepares first.
+        if (sakana::Screen *menu = screens.current())
+            new AfterFirstPaint(*menu->window(), [&sounds] { sounds.prepare(); });
+    }));
     return QApplication::exec();
 }
