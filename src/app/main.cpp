@@ -35,6 +35,17 @@ bool printsOnly(int argc, char *argv[])
 }
 
 
+// Without a sound device the sound system says so in its own words, several
+// times over; the player says it once, in ours.
+QtMessageHandler defaultMessageHandler = nullptr;
+void quietSoundSystem(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("PulseAudioService:")) ||
+        message.startsWith(QLatin1String("No audio device detected")))
+        return;
+    defaultMessageHandler(type, context, message);
+}
+
 // Runs a job once, from the event loop, after the window's first paint.
 class AfterFirstPaint final : public QObject {
 public:
@@ -63,6 +74,7 @@ int main(int argc, char *argv[])
 {
     if (printsOnly(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultMessageHandler = qInstallMessageHandler(quietSoundSystem);
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
     QApplication app(argc, argv);
