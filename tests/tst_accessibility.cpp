@@ -48,16 +48,7 @@ int fishAt(int question)
 struct Fixture {
     explicit Fixture(Destination destination)
     {
-        world.putAllFish(QStringLiteral("small.gif"));
-        world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("maru.gif"));
-        world.putPicture(QStringLiteral("small.gif"), QStringLiteral("batu.gif"));
-        for (const char *medal : {"gold.gif", "silver.gif", "copper.gif"})
-            world.putPicture(QStringLiteral("medal.gif"), QLatin1String(medal));
-        QStringEncoder cp932("windows-31j");
-        QByteArray names;
-        for (int k = 1; k <= 40; ++k)
-            names += cp932.encode(QStringLiteral("さかな%1\r\n").arg(k));
-        world.putNameList(names);
+        world.putEveryPicture();
         for (int question = 1; question <= 40; ++question)
             world.random.pickFish(fishAt(question));
         world.go(destination);

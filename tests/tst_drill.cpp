@@ -83,15 +83,7 @@ struct DrillFixture {
         return last ? soundName(*last) : QString();
     }
     // The names shown red.
-    QList<int> redNames() const
-    {
-        QList<int> red;
-        for (int fish = 1; fish <= 40; ++fish) {
-            if (world.nameColour(fish) == kNameMarked)
-                red << fish;
-        }
-        return red;
-    }
+    QList<int> redNames() const { return world.redNames(); }
     QString text(const char *role) const { return world.control<Label>(QLatin1String(role))->text(); }
     PictureBox *picture(const char *role) const { return world.control<PictureBox>(QLatin1String(role)); }
     Label *label(const char *role) const { return world.control<Label>(QLatin1String(role)); }

@@ -25,17 +25,8 @@ int fishAt(int question)
 struct KeyFixture {
     explicit KeyFixture(Destination destination)
     {
-        world.putAllFish(QStringLiteral("small.gif"));
+        world.putEveryPicture();
         world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("f5.gif"));
-        world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("maru.gif"));   // 200 x 190
-        world.putPicture(QStringLiteral("small.gif"), QStringLiteral("batu.gif"));  // 100 x 80
-        for (const char *medal : {"gold.gif", "silver.gif", "copper.gif"})
-            world.putPicture(QStringLiteral("medal.gif"), QLatin1String(medal));
-        QStringEncoder cp932("windows-31j");
-        QByteArray names;
-        for (int k = 1; k <= 40; ++k)
-            names += cp932.encode(QStringLiteral("さかな%1\r\n").arg(k));
-        world.putNameList(names);
         for (int question = 1; question <= 40; ++question)
             world.random.pickFish(fishAt(question));
         world.go(destination);
@@ -48,15 +39,7 @@ struct KeyFixture {
     }
     void click(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
     void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
-    QList<int> redNames() const
-    {
-        QList<int> red;
-        for (int fish = 1; fish <= 40; ++fish) {
-            if (world.nameColour(fish) == kNameMarked)
-                red << fish;
-        }
-        return red;
-    }
+    QList<int> redNames() const { return world.redNames(); }
     QList<int> focusMarked() const
     {
         QList<int> marked;

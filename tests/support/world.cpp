@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QStringEncoder>
 #include <QTest>
 
 // Q_INIT_RESOURCE must stand outside any namespace.
@@ -66,6 +67,30 @@ void World::putNameList(const QByteArray &bytes)
     QFile file(media(QStringLiteral("説明/name.txt")));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+void World::putEveryPicture()
+{
+    putAllFish(QStringLiteral("small.gif"));
+    putPicture(QStringLiteral("mark.gif"), QStringLiteral("maru.gif"));
+    putPicture(QStringLiteral("small.gif"), QStringLiteral("batu.gif"));
+    for (const char *medal : {"gold.gif", "silver.gif", "copper.gif"})
+        putPicture(QStringLiteral("medal.gif"), QLatin1String(medal));
+    QStringEncoder cp932("windows-31j");
+    QByteArray names;
+    for (int k = 1; k <= 40; ++k)
+        names += cp932.encode(QStringLiteral("さかな%1\r\n").arg(k));
+    putNameList(names);
+}
+
+QList<int> World::redNames() const
+{
+    QList<int> red;
+    for (int fish = 1; fish <= 40; ++fish) {
+        if (nameColour(fish) == kNameMarked)
+            red << fish;
+    }
+    return red;
 }
 
 ScreenWindow *World::window() const

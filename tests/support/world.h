@@ -76,6 +76,10 @@ public:
     // Gives every fish the same picture.
     void putAllFish(const QString &fixture);
     void putNameList(const QByteArray &bytes);
+    // A whole media folder for the keys and the screen reader: every fish
+    // 100 x 80, the right mark 200 x 190, the wrong mark 100 x 80, every
+    // medal 50 x 60, and the captions "さかなN" as code page 932.
+    void putEveryPicture();
     QString media(const QString &relative) const;
 
     void go(Destination destination) { switcher_->go(destination); }
@@ -93,6 +97,8 @@ public:
     QLabel *name(int fishNo) const;
     // The colour the name shows.
     QColor nameColour(int fishNo) const;
+    // The names shown red, in fish order.
+    QList<int> redNames() const;
     // Lets the window system make the open screen's window the active one,
     // as it does when a window shows, so that the window has the keyboard.
     // Returns whether it is active.
