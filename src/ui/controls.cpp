@@ -181,7 +181,11 @@ PictureBox::PictureBox(QWidget *parent) : Control(parent)
 
 void PictureBox::loadPicture(const QString &path)
 {
-    const QImage image = readPicture(path);
+    showPicture(readPicture(path));
+}
+
+void PictureBox::showPicture(const QImage &image)
+{
     setPixmap(QPixmap::fromImage(image));
     if (!hasScaledContents()) {
         TwipsRectF rect = twipsRect();

@@ -2,6 +2,7 @@
 
 #include "ui/colours.h"
 
+#include <QImage>
 #include <QLabel>
 
 namespace sakana {
@@ -93,6 +94,8 @@ public:
     // the picture's own size. Throws MediaError when the file cannot be
     // opened, read or decoded.
     void loadPicture(const QString &path);
+    // Shows a picture already read, as loadPicture() does.
+    void showPicture(const QImage &image);
     // Moves the box so that its centre falls on the frame's centre, to the
     // fraction of a twip; a picture larger than the frame reaches beyond it
     // by the same amount on both sides.

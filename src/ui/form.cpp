@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <map>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace sakana {
@@ -30,9 +33,15 @@ QString buttonStyleSheet(const QColor &face)
         .arg(face.name(), face.lighter(140).name(), face.darker(250).name());
 }
 
-QString builtIn(const char *name)
+// A built-in picture never changes: each is decoded once, when first shown,
+// and kept for every later screen.
+const QImage &builtInPicture(const char *name)
 {
-    return QStringLiteral(":/pictures/") + QLatin1String(name);
+    static std::map<std::string, QImage, std::less<>> decoded;
+    auto found = decoded.find(std::string_view(name));
+    if (found == decoded.end())
+        found = decoded.emplace(name, readPicture(QStringLiteral(":/pictures/") + QLatin1String(name))).first;
+    return found->second;
 }
 
 TwipsRectF toF(const TwipsRect &rect)
@@ -76,7 +85,7 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
 void Form::setUpWindow(const WindowDesign &design)
 {
     window_.setWindowTitle(QString::fromUtf16(design.caption));
-    window_.setWindowIcon(QIcon(QPixmap::fromImage(readPicture(builtIn("fish.ico")))));
+    window_.setWindowIcon(QIcon(QPixmap::fromImage(builtInPicture("fish.ico"))));
     QPalette pal = window_.palette();
     pal.setColor(QPalette::Window, toQColor(design.backColour));
     window_.setPalette(pal);
@@ -93,7 +102,7 @@ void Form::setUpWindow(const WindowDesign &design)
         window_.resize(client);
     }
     if (design.backgroundPicture)
-        window_.setBackgroundPicture(readPicture(builtIn(design.backgroundPicture)));
+        window_.setBackgroundPicture(builtInPicture(design.backgroundPicture));
     centreOnScreen(window_);
 }
 
@@ -114,7 +123,7 @@ QWidget *Form::create(const ControlDesign &design)
         box->setTwipsRect(toF(design.rect));
         box->setStretch(design.stretch);
         if (design.picture)
-            box->loadPicture(builtIn(design.picture));
+            box->showPicture(builtInPicture(design.picture));
         box->setVisible(design.visible);
         return box;
     }
