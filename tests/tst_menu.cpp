@@ -176,6 +176,28 @@ private slots:
         QCOMPARE(world.window()->grab().toImage().pixelColor(pixel), colour);
     }
 
+    // The built-in pictures are decoded once and shared by every later
+    // screen: a screen opened again, after the others, looks as it did the
+    // first time, window icon included.
+    void screensLookTheSameWhenOpenedAgain()
+    {
+        const Destination all[] = {Destination::Menu, Destination::Lookup, Destination::Drill};
+        for (Destination destination : all) {
+            World world;
+            world.putEveryPicture();
+            world.go(destination);
+            const QImage first = world.window()->grab().toImage();
+            const QImage firstIcon = world.window()->windowIcon().pixmap(32, 32).toImage();
+            for (Destination other : all)
+                world.go(other);
+            world.go(destination);
+            World::flushClosedWindows();
+            QCOMPARE(world.window()->grab().toImage(), first);
+            QCOMPARE(world.window()->windowIcon().pixmap(32, 32).toImage(), firstIcon);
+            QVERIFY(!first.isNull());
+        }
+    }
+
     void titleGlyphShowsRedAndBlue()
     {
         World world;
