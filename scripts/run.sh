@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and starts it. Without a
-# display it shows the menu on a virtual display, saves a screenshot of it
-# and ends the program.
+# display it runs the program on a virtual display, saves a screenshot of
+# each screen (menu, lookup with a fish chosen, drill) and ends the program.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/common.sh"
@@ -16,16 +16,41 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "There is no display here (DISPLAY is not set), so the program cannot open a window."
-echo "Starting it on a virtual display instead, to take a screenshot of the menu."
-ensure_packages xvfb imagemagick
+echo "Starting it on a virtual display instead, to take a screenshot of each screen."
+ensure_packages xvfb imagemagick xdotool
 display=:$(( 90 + RANDOM % 100 ))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$program" "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY=$display
 sleep 1
-DISPLAY=$display "$PROGRAM" &
+"$PROGRAM" &
 program=$!
-sleep 3
-shot="$BUILD/menu-screenshot.png"
-DISPLAY=$display import -window root "$shot"
-echo "The menu, as it appeared: $shot"
+
+# Waits for the window of that title, then saves it as a PNG.
+shoot() {
+    local title=$1 file=$2 id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || { echo "The window '$title' did not appear." >&2; exit 1; }
+    sleep 1
+    import -window "$id" "$file"
+    echo "$title, as it appeared: $file"
+    window=$id
+}
+# Clicks at a point of the last window shot.
+click() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+
+shoot "メニュー" "$BUILD/menu-screenshot.png"
+click 161 435                                  # 魚しらべ
+shoot "魚しらべ" "$BUILD/lookup-screenshot.png"
+click 680 130                                  # たい, fourth in the right column
+click 700 470                                  # the pointer off the names
+sleep 0.5
+import -window "$window" "$BUILD/lookup-screenshot.png"
+click 589 34                                   # 魚ドリル
+shoot "魚ドリル" "$BUILD/drill-screenshot.png"
