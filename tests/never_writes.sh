@@ -33,10 +33,15 @@ work=$(mktemp -d)
 xvfb_pid=""
 program_pid=""
 cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "${sound_pid:-}" ] && kill "$sound_pid" 2>/dev/null || true
-    rm -rf "$work"
+    local pid
+    for pid in "$program_pid" "$xvfb_pid" "${sound_pid:-}"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        # Let it finish before its files are removed: a sound server still
+        # shutting down writes into the runtime folder.
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work" || true
 }
 trap cleanup EXIT
 
