@@ -18,6 +18,11 @@ namespace {
 constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 constexpr int kMaxDecodedMegabytes = 64;
 
+// How far the bytes of a GIF file hold together: every block in its place up
+// to the trailer (bytes after the trailer are ignored), or cut short, or not
+// GIF block structure at all.
+enum class GifStructure { Complete, CutShort, Malformed };
+
 // Reads GIF bytes front to back without decoding them.
 class GifWalker {
 public:
@@ -127,13 +132,13 @@ QByteArray readWhole(const QString &path)
     return bytes;
 }
 
-} // namespace
-
 GifStructure checkGifStructure(const QByteArray &bytes)
 {
     return GifWalker(bytes).walk();
 }
 
+// The index of the widest image in an icon file's directory, or -1 when the
+// bytes hold no icon directory. Only that image is decoded.
 int widestIconEntry(const QByteArray &bytes)
 {
     constexpr qsizetype kHeader = 6;
@@ -157,6 +162,8 @@ int widestIconEntry(const QByteArray &bytes)
     }
     return widest;
 }
+
+} // namespace
 
 QImage readPicture(const QString &path)
 {

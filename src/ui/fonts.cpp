@@ -32,8 +32,7 @@ bool hasBoldWeight(const QString &family)
                        [](const QString &style) { return style.contains(QLatin1String("Bold")); });
 }
 
-} // namespace
-
+// The family names tried for a face, in order.
 QStringList familiesFor(Face face, bool bold)
 {
     QStringList families = designFamilies(face);
@@ -41,6 +40,8 @@ QStringList familiesFor(Face face, bool bold)
         std::stable_partition(families.begin(), families.end(), hasBoldWeight);
     return families;
 }
+
+} // namespace
 
 QFont designFont(const FontDesign &design)
 {

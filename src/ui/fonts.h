@@ -22,7 +22,4 @@ struct FontDesign {
 // one is drawn regular at large sizes.
 QFont designFont(const FontDesign &design);
 
-// The family names tried for a face, in order.
-QStringList familiesFor(Face face, bool bold);
-
 } // namespace sakana

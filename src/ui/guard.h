@@ -28,9 +28,9 @@ auto guarded(ErrorSink &errors, Handler handler)
             return;
         try {
             // A handler may leave out what the signal carries, as Qt allows.
-            if constexpr (std::is_invocable_v<Handler &, decltype(args)...>)
+            if constexpr (std::is_invocable_v<const Handler &, decltype(args)...>)
                 handler(std::forward<decltype(args)>(args)...);
-            else
+            else if constexpr (std::is_invocable_v<const Handler &>)
                 handler();
         } catch (const MediaError &error) {
             errors.report(error);
