@@ -8,9 +8,11 @@
  * changed for SETTLE_MS, the picture then shown is the final one, and the
  * time reported is the poll at which that picture first appeared (so a frame
  * that is painted and then changed again does not count). Prints
- * "<milliseconds> <VmRSS kB> <processor ms>" (resident memory once settled,
- * processor time of the program's threads when the final picture was first
- * seen) and ends the program. */
+ * "<milliseconds> <VmRSS kB> <processor ms> <settled VmRSS kB>": resident
+ * memory and processor time of the program's threads when the final picture
+ * was first seen, and resident memory once it had settled (by then whatever
+ * the program starts after its first frame has started too), and ends the
+ * program. */
 
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
@@ -161,6 +163,7 @@ int main(int argc, char **argv)
     Window window = 0;
     uint64_t shown = 0;
     double shownSince = 0, lastChange = 0, cpuWhenShown = 0;
+    long kbWhenShown = -1;
     int status = 0;
     for (;;) {
         if (waitpid(pid, &status, WNOHANG) == pid) {
@@ -176,20 +179,25 @@ int main(int argc, char **argv)
         if (!window)
             window = find_window(display, title, net_wm_name, utf8);
         if (window) {
+            /* Read before the picture, so that work the program begins
+             * after the frame it has just sent is not counted in it. */
+            const double cpu = cpu_ms(pid);
+            const long kb = resident_kb(pid);
             const uint64_t hash = picture_hash(display, window);
             if (hash != shown) {
                 shown = hash;
                 shownSince = t;
                 lastChange = t;
-                cpuWhenShown = cpu_ms(pid);
+                cpuWhenShown = cpu;
+                kbWhenShown = kb;
             } else if (shown && t - lastChange >= settle) {
                 break;
             }
         }
         usleep(1000);
     }
-    const long kb = resident_kb(pid);
-    printf("%.1f %ld %.1f\n", shownSince - start, kb, cpuWhenShown);
+    const long settledKb = resident_kb(pid);
+    printf("%.1f %ld %.1f %ld\n", shownSince - start, kbWhenShown, cpuWhenShown, settledKb);
     fflush(stdout);
     kill(pid, SIGTERM);
     waitpid(pid, &status, 0);

@@ -7,7 +7,7 @@
 
 #include "app/errorreport.h"
 #include "app/screenswitcher.h"
-#include "media/effectplayer.h"
+#include "sound/effectplayer.h"
 #include "support/world.h"
 #include "ui/controls.h"
 

@@ -244,6 +244,32 @@ private slots:
         QVERIFY2(bold > regular * 13 / 10, qPrintable(QStringLiteral("bold %1, regular %2").arg(bold).arg(regular)));
     }
 
+    // The regular faces' ascent that bold captions are placed by is the one
+    // the installed design face really has, at every size the designs use.
+    void designAscentMatchesTheRegularFace_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("face");
+        auto addRows = [](const auto &table) {
+            for (const ControlDesign &row : table) {
+                if (row.caption && row.caption[0] != 0)
+                    QTest::newRow(row.role) << row.font.points << int(row.font.face);
+            }
+        };
+        addRows(menu::kControls);
+        addRows(lookup::kControls);
+        addRows(drill::kControls);
+    }
+    void designAscentMatchesTheRegularFace()
+    {
+        QFETCH(double, points);
+        QFETCH(int, face);
+        const FontDesign regular{.face = Face(face), .points = points};
+        const QFont font = designFont(regular);
+        QVERIFY2(QFontInfo(font).family().startsWith(QLatin1String("IPA")), qPrintable(QFontInfo(font).family()));
+        QCOMPARE(designAscent(regular), QFontMetrics(font).ascent());
+    }
+
     // A bold caption still fits its label: its letters end above the label's
     // bottom edge, as the regular face's would.
     void boldTitleFitsItsLabel()

@@ -1,8 +1,8 @@
 #include "app/errorreport.h"
 #include "app/mediacheck.h"
 #include "app/screenswitcher.h"
-#include "media/effectplayer.h"
 #include "media/mediafolder.h"
+#include "media/soundmodule.h"
 #include "quiz/clock.h"
 #include "quiz/random.h"
 #include "ui/guard.h"
@@ -10,12 +10,14 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QEvent>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
+#include <chrono>
 #include <cstring>
 #include <functional>
 
@@ -46,10 +48,12 @@ void quietSoundSystem(QtMsgType type, const QMessageLogContext &context, const Q
     defaultMessageHandler(type, context, message);
 }
 
-// Runs a job once, from the event loop, after the window's first paint.
+// Runs a job once, from the event loop, a while after the window's first
+// paint.
 class AfterFirstPaint final : public QObject {
 public:
-    AfterFirstPaint(QWidget &window, std::function<void()> job) : QObject(&window), job_(std::move(job))
+    AfterFirstPaint(QWidget &window, std::chrono::milliseconds delay, std::function<void()> job)
+        : QObject(&window), delay_(delay), job_(std::move(job))
     {
         window.installEventFilter(this);
     }
@@ -59,12 +63,13 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, std::move(job_));
+            QTimer::singleShot(delay_, qApp, std::move(job_));
         }
         return false;
     }
 
 private:
+    std::chrono::milliseconds delay_;
     std::function<void()> job_;
 };
 
@@ -137,16 +142,19 @@ int main(int argc, char *argv[])
 
     sakana::SystemClock clock;
     sakana::SystemRandom random;
-    sakana::EffectSoundPlayer sounds(*media);
+    sakana::ModuleSoundPlayer sounds(*media, QDir::cleanPath(programDirectory + QStringLiteral("/" SAKANA_SOUND_MODULE)));
     sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
 
     // The menu opens inside the event loop, where a failing step is reported.
     QTimer::singleShot(0, &app, sakana::guarded(errors, [&screens, &sounds] {
         screens.go(sakana::Destination::Menu);
-        // The sound system starts once the menu is on the screen; a click
-        // before that still sounds, since playing prepares first.
+        // The sound system (some thirty libraries and the six sounds) starts
+        // a moment after the menu is first painted, so that it does not take
+        // the processor from the window system while the window comes up. A
+        // click before then still sounds, since playing prepares first.
+        using namespace std::chrono_literals;
         if (sakana::Screen *menu = screens.current())
-            new AfterFirstPaint(*menu->window(), [&sounds] { sounds.prepare(); });
+            new AfterFirstPaint(*menu->window(), 200ms, [&sounds] { sounds.prepare(); });
     }));
     return QApplication::exec();
 }

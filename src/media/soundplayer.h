@@ -14,4 +14,11 @@ public:
     virtual void play(Sound sound) = 0;
 };
 
+// A sound player whose sound system starts on prepare(), or at the first
+// play() if that comes sooner. Only the first call of prepare() does anything.
+class StartableSoundPlayer : public SoundPlayer {
+public:
+    virtual void prepare() = 0;
+};
+
 } // namespace sakana

@@ -181,16 +181,16 @@ PictureBox::PictureBox(QWidget *parent) : Control(parent)
 
 void PictureBox::loadPicture(const QString &path)
 {
-    showPicture(readPicture(path));
+    showPicture(QPixmap::fromImage(readPicture(path)));
 }
 
-void PictureBox::showPicture(const QImage &image)
+void PictureBox::showPicture(const QPixmap &picture)
 {
-    setPixmap(QPixmap::fromImage(image));
+    setPixmap(picture);
     if (!hasScaledContents()) {
         TwipsRectF rect = twipsRect();
-        rect.width = pixelsToTwips(image.width());
-        rect.height = pixelsToTwips(image.height());
+        rect.width = pixelsToTwips(picture.width());
+        rect.height = pixelsToTwips(picture.height());
         setTwipsRect(rect);
     }
 }

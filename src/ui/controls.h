@@ -95,7 +95,7 @@ public:
     // opened, read or decoded.
     void loadPicture(const QString &path);
     // Shows a picture already read, as loadPicture() does.
-    void showPicture(const QImage &image);
+    void showPicture(const QPixmap &picture);
     // Moves the box so that its centre falls on the frame's centre, to the
     // fraction of a twip; a picture larger than the frame reaches beyond it
     // by the same amount on both sides.

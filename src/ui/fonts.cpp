@@ -41,6 +41,11 @@ QStringList familiesFor(Face face, bool bold)
     return families;
 }
 
+int designPixelSize(const FontDesign &design)
+{
+    return int(std::lround(design.points * 96.0 / 72.0));
+}
+
 } // namespace
 
 QFont designFont(const FontDesign &design)
@@ -50,10 +55,19 @@ QFont designFont(const FontDesign &design)
     font.setStyleHint(QFont::Serif);
     // Sizes are fixed in pixels so that the text keeps the size it has at
     // 96 dots per inch, where the twips of the layout are pixels too.
-    font.setPixelSize(int(std::lround(design.points * 96.0 / 72.0)));
+    font.setPixelSize(designPixelSize(design));
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
+}
+
+int designAscent(const FontDesign &design)
+{
+    // As the font engine does: scaled from font units and rounded to the
+    // nearest whole pixel.
+    constexpr int kAscentUnits = 1802;
+    constexpr int kUnitsPerEm = 2048;
+    return (kAscentUnits * designPixelSize(design) + kUnitsPerEm / 2) / kUnitsPerEm;
 }
 
 } // namespace sakana

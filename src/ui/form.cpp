@@ -34,13 +34,15 @@ QString buttonStyleSheet(const QColor &face)
 }
 
 // A built-in picture never changes: each is decoded once, when first shown,
-// and kept for every later screen.
-const QImage &builtInPicture(const char *name)
+// and kept, only in the form it is drawn from, for every later screen.
+const QPixmap &builtInPicture(const char *name)
 {
-    static std::map<std::string, QImage, std::less<>> decoded;
+    static std::map<std::string, QPixmap, std::less<>> decoded;
     auto found = decoded.find(std::string_view(name));
-    if (found == decoded.end())
-        found = decoded.emplace(name, readPicture(QStringLiteral(":/pictures/") + QLatin1String(name))).first;
+    if (found == decoded.end()) {
+        QPixmap picture = QPixmap::fromImage(readPicture(QStringLiteral(":/pictures/") + QLatin1String(name)));
+        found = decoded.emplace(name, std::move(picture)).first;
+    }
     return found->second;
 }
 
@@ -85,7 +87,7 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
 void Form::setUpWindow(const WindowDesign &design)
 {
     window_.setWindowTitle(QString::fromUtf16(design.caption));
-    window_.setWindowIcon(QIcon(QPixmap::fromImage(builtInPicture("fish.ico"))));
+    window_.setWindowIcon(QIcon(builtInPicture("fish.ico")));
     QPalette pal = window_.palette();
     pal.setColor(QPalette::Window, toQColor(design.backColour));
     window_.setPalette(pal);
@@ -155,9 +157,7 @@ Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect
         // A face with a real bold weight may stand taller above its baseline
         // than the regular face the layout was made for; the text keeps the
         // regular face's baseline, so that it fits its label as designed.
-        FontDesign regular = design.font;
-        regular.bold = false;
-        const int taller = QFontMetrics(label->font()).ascent() - QFontMetrics(designFont(regular)).ascent();
+        const int taller = QFontMetrics(label->font()).ascent() - designAscent(design.font);
         if (taller > 0)
             label->setTextRaise(taller);
     }

@@ -28,7 +28,7 @@ void ScreenWindow::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     if (!background_.isNull()) {
         QPainter painter(this);
-        painter.drawImage(0, 0, background_);
+        painter.drawPixmap(0, 0, background_);
     }
 }
 

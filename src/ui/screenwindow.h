@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 namespace sakana {
@@ -13,7 +13,7 @@ class ScreenWindow : public QWidget {
 public:
     ScreenWindow();
 
-    void setBackgroundPicture(const QImage &picture) { background_ = picture; update(); }
+    void setBackgroundPicture(const QPixmap &picture) { background_ = picture; update(); }
     // Closing by the program itself does not count as the user's close.
     void closeByProgram();
 
@@ -27,7 +27,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QImage background_;
+    QPixmap background_;
     bool closingByProgram_ = false;
 };
 

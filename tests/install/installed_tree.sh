@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the tree: the program
 # in bin/, its media folder in share/sakana/, found from the program even
-# after the whole prefix has been moved elsewhere.
+# after the whole prefix has been moved elsewhere; the sound module in
+# <libdir>/sakana/, loaded from the program wherever the prefix lies.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -14,6 +15,15 @@ for path in bin/sakana share/sakana/音/oto.wav share/sakana/画像/f40.gif shar
     [ -e "$scratch/prefix/$path" ] || { echo "installed_tree: FAIL: $path is not installed" >&2; exit 1; }
 done
 [ ! -e "$scratch/prefix/音" ] || { echo "installed_tree: FAIL: media installed beside the prefix root" >&2; exit 1; }
+# The sound module lies in a folder of its own under the library folder, and
+# the program links none of the multimedia libraries itself.
+modules=$(find "$scratch/prefix" -name 'sakana_sound.*' -type f)
+[ "$(wc -l <<<"$modules")" -eq 1 ] && [ -n "$modules" ] && [[ $modules == "$scratch/prefix/lib"*/sakana/sakana_sound.* ]] ||
+    { echo "installed_tree: FAIL: the sound module is not installed in <libdir>/sakana: ${modules:-none}" >&2; exit 1; }
+if command -v readelf >/dev/null; then
+    ! readelf -d "$scratch/prefix/bin/sakana" | grep -i 'NEEDED.*multimedia' ||
+        { echo "installed_tree: FAIL: the program links the multimedia library" >&2; exit 1; }
+fi
 
 mv "$scratch/prefix" "$scratch/moved"
 program=$scratch/moved/bin/sakana
@@ -28,6 +38,14 @@ esac
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$program" 2>"$scratch/err" || status=$?
 [ "$status" -eq 124 ] || { echo "installed_tree: FAIL: the program ended with $status" >&2; cat "$scratch/err" >&2; exit 1; }
+! grep -q 'sound module' "$scratch/err" || { echo "installed_tree: FAIL: the sound module was not loaded" >&2; cat "$scratch/err" >&2; exit 1; }
+
+# Without its sound module it says so once and goes on, silent.
+rm "$scratch/moved/${modules#"$scratch/prefix/"}"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$program" 2>"$scratch/err" || status=$?
+[ "$status" -eq 124 ] && [ "$(grep -c 'cannot load the sound module' "$scratch/err")" -eq 1 ] ||
+    { echo "installed_tree: FAIL: without the sound module the program ended with $status" >&2; cat "$scratch/err" >&2; exit 1; }
 
 # With no media folder anywhere the report names where it looked.
 rm -rf "$scratch/moved/share/sakana"

@@ -19,14 +19,14 @@ namespace sakana {
 // prepare() prepares first, so that no sound is lost. Without an audio
 // device, or with a missing or unreadable file, the sound stays silent and
 // the program goes on; that is said once on stderr, not at every click.
-class EffectSoundPlayer final : public SoundPlayer {
+class EffectSoundPlayer final : public StartableSoundPlayer {
 public:
     explicit EffectSoundPlayer(const MediaFolder &media);
     ~EffectSoundPlayer() override;
 
     // Looks for an audio device and starts decoding the six sounds; only the
     // first call does anything.
-    void prepare();
+    void prepare() override;
     void play(Sound sound) override;
 
 private:

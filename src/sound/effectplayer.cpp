@@ -1,4 +1,4 @@
-#include "media/effectplayer.h"
+#include "sound/effectplayer.h"
 
 #include "media/wavefile.h"
 

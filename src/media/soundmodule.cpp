@@ -1,0 +1,36 @@
+#include "media/soundmodule.h"
+
+#include <cstdio>
+
+namespace sakana {
+
+ModuleSoundPlayer::ModuleSoundPlayer(MediaFolder media, QString modulePath)
+    : media_(std::move(media)), module_(std::move(modulePath))
+{
+}
+
+ModuleSoundPlayer::~ModuleSoundPlayer() = default;
+
+void ModuleSoundPlayer::prepare()
+{
+    if (prepared_)
+        return;
+    prepared_ = true;
+    const auto make = reinterpret_cast<SoundModuleFactory>(module_.resolve(kSoundModuleFactory));
+    if (!make) {
+        std::fprintf(stderr, "sakana: cannot load the sound module (%s); the program runs without sound\n",
+                     qPrintable(module_.errorString()));
+        return;
+    }
+    player_.reset(make(&media_));
+    player_->prepare();
+}
+
+void ModuleSoundPlayer::play(Sound sound)
+{
+    prepare();
+    if (player_)
+        player_->play(sound);
+}
+
+} // namespace sakana

@@ -1,0 +1,13 @@
+// The entry of the sound module, which the program loads when its sound
+// system starts (see media/soundmodule.h).
+
+#include "media/soundmodule.h"
+#include "sound/effectplayer.h"
+
+extern "C" Q_DECL_EXPORT sakana::StartableSoundPlayer *sakana_make_sound_player(const sakana::MediaFolder *media)
+{
+    return new sakana::EffectSoundPlayer(*media);
+}
+
+// The type the program calls it through.
+static_assert(std::is_same_v<decltype(&sakana_make_sound_player), sakana::SoundModuleFactory>);
