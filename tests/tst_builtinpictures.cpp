@@ -1,6 +1,11 @@
 // The pictures compiled into the program: their file formats, sizes and,
 // for the lookup/drill background, the pixel geometry the labels rely on.
 
+#include "media/mediaerror.h"
+#include "media/picturefile.h"
+#include "screens/menu/menudesign.h"
+#include "ui/builtinpictures.h"
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -58,6 +63,8 @@ private slots:
     void gridDitherIsLight();
     void titleGlyph();
     void rayGround();
+    void preloadedPicturesAreTheDecodedOnes();
+    void aPictureThatFailsOnThePreloadingThreadFailsWhenShown();
 };
 
 void TestBuiltinPictures::initTestCase()
@@ -306,6 +313,31 @@ void TestBuiltinPictures::rayGround()
         for (int x = 0; x <= right; ++x)
             dark += qGray(ray.pixel(x, y)) < 64 ? 1 : 0;
     QVERIFY2(dark > 50, qPrintable(QString::number(dark)));
+}
+
+// The menu's pictures, decoded on the preloading thread, are those the
+// reader makes of the same files.
+void TestBuiltinPictures::preloadedPicturesAreTheDecodedOnes()
+{
+    sakana::preloadBuiltInPictures(sakana::menu::kWindow, sakana::menu::kControls);
+    for (const char *name : {sakana::kWindowIcon, "ray.gif", "title.gif"}) {
+        const QImage shown = sakana::builtInPicture(name).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage read = sakana::readPicture(QStringLiteral(":/pictures/") + QLatin1String(name))
+                                .convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!read.isNull() && shown == read, name);
+    }
+    // Asked for again, the picture kept is the one shown before.
+    QCOMPARE(sakana::builtInPicture("ray.gif").cacheKey(), sakana::builtInPicture("ray.gif").cacheKey());
+}
+
+// A decoding error on the preloading thread reaches the screen that shows
+// the picture, as if it had been decoded there; so does every later request.
+void TestBuiltinPictures::aPictureThatFailsOnThePreloadingThreadFailsWhenShown()
+{
+    const sakana::WindowDesign window{.caption = u"", .backgroundPicture = "missing.gif"};
+    sakana::preloadBuiltInPictures(window, {});
+    QVERIFY_THROWS_EXCEPTION(sakana::MediaError, sakana::builtInPicture("missing.gif"));
+    QVERIFY_THROWS_EXCEPTION(sakana::MediaError, sakana::builtInPicture("missing.gif"));
 }
 
 QTEST_MAIN(TestBuiltinPictures)

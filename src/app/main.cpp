@@ -5,6 +5,8 @@
 #include "media/soundmodule.h"
 #include "quiz/clock.h"
 #include "quiz/random.h"
+#include "screens/menu/menudesign.h"
+#include "ui/builtinpictures.h"
 #include "ui/guard.h"
 #include "ui/screen.h"
 
@@ -83,6 +85,9 @@ int main(int argc, char *argv[])
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
     QApplication app(argc, argv);
+    // The menu's pictures are decoded on a thread of their own meanwhile.
+    if (!printsOnly(argc, argv))
+        sakana::preloadBuiltInPictures(sakana::menu::kWindow, sakana::menu::kControls);
     QApplication::setApplicationName(QStringLiteral("sakana"));
     QApplication::setApplicationVersion(QStringLiteral(SAKANA_VERSION));
 

@@ -187,7 +187,10 @@ QImage readPicture(const QString &path)
             throw MediaError(path, QStringLiteral("絵の形式が正しくありません"));
     }
 
-    QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
+    // Set once, before any reader reads it: pictures may be read on more
+    // than one thread.
+    static const bool limited = (QImageReader::setAllocationLimit(kMaxDecodedMegabytes), true);
+    Q_UNUSED(limited);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -1,6 +1,6 @@
 #include "ui/form.h"
 
-#include "media/picturefile.h"
+#include "ui/builtinpictures.h"
 #include "ui/controls.h"
 #include "ui/namegrid.h"
 #include "ui/screenwindow.h"
@@ -13,9 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <map>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace sakana {
@@ -31,19 +28,6 @@ QString buttonStyleSheet(const QColor &face)
                           "QPushButton:focus { border-color: %3; }"
                           "QPushButton:pressed { border-style: inset; }")
         .arg(face.name(), face.lighter(140).name(), face.darker(250).name());
-}
-
-// A built-in picture never changes: each is decoded once, when first shown,
-// and kept, only in the form it is drawn from, for every later screen.
-const QPixmap &builtInPicture(const char *name)
-{
-    static std::map<std::string, QPixmap, std::less<>> decoded;
-    auto found = decoded.find(std::string_view(name));
-    if (found == decoded.end()) {
-        QPixmap picture = QPixmap::fromImage(readPicture(QStringLiteral(":/pictures/") + QLatin1String(name)));
-        found = decoded.emplace(name, std::move(picture)).first;
-    }
-    return found->second;
 }
 
 TwipsRectF toF(const TwipsRect &rect)
@@ -82,12 +66,25 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
         QWidget::setTabOrder(previous, names_->keys());
     if (!buttons.empty())
         buttons.front().second->setFocus();
+
+    // The pictures come last, so that any still being decoded on the
+    // preloading thread had all the time the text took.
+    showPictures(windowDesign);
+}
+
+void Form::showPictures(const WindowDesign &design)
+{
+    window_.setWindowIcon(QIcon(builtInPicture(kWindowIcon)));
+    if (design.backgroundPicture)
+        window_.setBackgroundPicture(builtInPicture(design.backgroundPicture));
+    for (const auto &[box, name] : pendingPictures_)
+        box->showPicture(builtInPicture(name));
+    pendingPictures_.clear();
 }
 
 void Form::setUpWindow(const WindowDesign &design)
 {
     window_.setWindowTitle(QString::fromUtf16(design.caption));
-    window_.setWindowIcon(QIcon(builtInPicture("fish.ico")));
     QPalette pal = window_.palette();
     pal.setColor(QPalette::Window, toQColor(design.backColour));
     window_.setPalette(pal);
@@ -103,8 +100,6 @@ void Form::setUpWindow(const WindowDesign &design)
                                Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
         window_.resize(client);
     }
-    if (design.backgroundPicture)
-        window_.setBackgroundPicture(builtInPicture(design.backgroundPicture));
     centreOnScreen(window_);
 }
 
@@ -125,7 +120,7 @@ QWidget *Form::create(const ControlDesign &design)
         box->setTwipsRect(toF(design.rect));
         box->setStretch(design.stretch);
         if (design.picture)
-            box->showPicture(builtInPicture(design.picture));
+            pendingPictures_.emplace_back(box, design.picture);
         box->setVisible(design.visible);
         return box;
     }

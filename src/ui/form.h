@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <span>
+#include <utility>
+#include <vector>
 
 class QPushButton;
 class QWidget;
@@ -35,9 +37,12 @@ public:
 private:
     void setUpWindow(const WindowDesign &design);
     QWidget *create(const ControlDesign &design);
+    void showPictures(const WindowDesign &design);
 
     ScreenWindow &window_;
     NameGrid *names_ = nullptr;
+    // Picture boxes created and the built-in picture each is to show.
+    std::vector<std::pair<PictureBox *, const char *>> pendingPictures_;
 };
 
 // A label from a design row, at the given place and with the given caption.
