@@ -5,6 +5,7 @@
 #include "media/picturefile.h"
 #include "quiz/namelist.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -66,6 +67,18 @@ private:
 };
 #endif
 
+// A GIF with a two-colour table and one image of the given size whose
+// image data is `data` (in one sub-block).
+QByteArray gifOf(int width, int height, const QByteArray &data)
+{
+    auto word = [](int value) { return QByteArray(1, char(value & 0xFF)) + char(value >> 8); };
+    QByteArray bytes("GIF89a");
+    bytes += word(width) + word(height) + QByteArray::fromHex("800000") + QByteArray::fromHex("000000ffffff");
+    bytes += ',' + word(0) + word(0) + word(width) + word(height) + '\0';
+    bytes += '\2' + QByteArray(1, char(data.size())) + data + '\0';
+    return bytes + ';';
+}
+
 } // namespace
 
 class TestFuzzFindings : public QObject {
@@ -74,6 +87,8 @@ class TestFuzzFindings : public QObject {
 private slots:
     void smallPictureNeedsLittleMemory_data();
     void smallPictureNeedsLittleMemory();
+    void gifWithTooLittleData_data();
+    void gifWithTooLittleData();
 };
 
 void TestFuzzFindings::smallPictureNeedsLittleMemory_data()
@@ -113,6 +128,43 @@ void TestFuzzFindings::smallPictureNeedsLittleMemory()
     }
     QVERIFY(!image.isNull());
 #endif
+}
+
+void TestFuzzFindings::gifWithTooLittleData_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shown");
+    // Clear, one pixel, end: the decoder gives the one pixel the data holds.
+    const QByteArray onePixel = QByteArray::fromHex("4c01");
+    QTest::newRow("1 x 1, its pixel given") << gifOf(1, 1, onePixel) << true;
+    QTest::newRow("100 x 100, most pixels left out") << gifOf(100, 100, onePixel) << true;
+    QTest::newRow("4096 x 4000 in two bytes") << gifOf(4096, 4000, onePixel) << false;
+    QTest::newRow("2000 x 2000 in two bytes") << gifOf(2000, 2000, onePixel) << false;
+    QFile shipped(QStringLiteral(SAKANA_SOURCE_DIR "/data/media/画像/f1.gif"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QTest::newRow("a fish picture") << shipped.readAll() << true;
+}
+
+// A picture far larger than its data could ever fill used to show as a
+// blank the size of the screen; it is refused as cut short. An image that
+// merely leaves some pixels out still shows, as the decoder always did.
+void TestFuzzFindings::gifWithTooLittleData()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, shown);
+    const QString path = QDir::temp().filePath(QStringLiteral("sakana-little-data.gif"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    try {
+        const QImage image = readPicture(path);
+        QVERIFY2(shown, "the picture was shown");
+        QVERIFY(!image.isNull());
+    } catch (const MediaError &error) {
+        QVERIFY2(!shown, error.what());
+        QVERIFY2(error.reason().contains(QStringLiteral("途中で切れています")), error.what());
+    }
+    QFile::remove(path);
 }
 
 QTEST_GUILESS_MAIN(TestFuzzFindings)

@@ -54,12 +54,18 @@ public:
             case 0x2C: {  // image: descriptor, colour table, code size, sub-blocks
                 if (!has(9))
                     return GifStructure::CutShort;
+                const qint64 pixels = qint64(wordAt(pos_ + 4)) * wordAt(pos_ + 6);
                 const auto imageFlags = byteAt(pos_ + 8);
                 pos_ += 9;
                 if (!skipColourTable(imageFlags) || !has(1))
                     return GifStructure::CutShort;
                 ++pos_;
+                const qsizetype dataStart = pos_;
                 if (!skipSubBlocks())
+                    return GifStructure::CutShort;
+                // The decoder fills the pixels a short image leaves out, so
+                // a large image with next to no data would show as a blank.
+                if ((pos_ - dataStart) * kMostPixelsPerByte < pixels)
                     return GifStructure::CutShort;
                 break;
             }
@@ -70,8 +76,14 @@ public:
     }
 
 private:
+    // The most pixels a byte of image data can give: one code yields at most
+    // as many pixels as the code table has entries (4096), and no code is
+    // shorter than two bits. Real pictures need far more data than this.
+    static constexpr qint64 kMostPixelsPerByte = 4096 * 8 / 2;
+
     bool has(qsizetype count) const { return bytes_.size() - pos_ >= count; }
     unsigned char byteAt(qsizetype at) const { return static_cast<unsigned char>(bytes_[at]); }
+    unsigned int wordAt(qsizetype at) const { return byteAt(at) | byteAt(at + 1) << 8; }
 
     bool skipColourTable(unsigned char flags)
     {
