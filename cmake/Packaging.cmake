@@ -3,7 +3,7 @@
 # the target `sakana` exists:
 #
 #   cmake --install build --prefix P     P/bin/sakana
-#                                        P/<libdir>/sakana/sakana_sound.so (loaded by the program)
+#                                        P/lib/<arch>/sakana/sakana_sound.so (loaded by the program)
 #                                        P/share/sakana/{音,画像,説明}
 #                                        P/share/applications/io.github.sakana.Sakana.desktop
 #                                        P/share/icons/hicolor/*/apps/io.github.sakana.Sakana.{png,svg}
@@ -115,7 +115,7 @@ set(_sakana_dir_permissions ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 
 install(TARGETS sakana RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The program finds its sound module by the same path from its own folder.
-install(TARGETS sakana_sound LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}/sakana"
+install(TARGETS sakana_sound LIBRARY DESTINATION "${SAKANA_MODULE_INSTALL_DIR}"
         PERMISSIONS ${_sakana_file_permissions})
 
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/media/"
