@@ -112,7 +112,9 @@ private slots:
         QTest::addColumn<int>("highlighted");
         const std::pair<Destination, const char *> screens[] = {{Destination::Lookup, "lookup"},
                                                                 {Destination::Drill, "drill"}};
-        for (const auto &[screen, label] : screens) {
+        for (const auto &entry : screens) {
+            const Destination screen = entry.first;
+            const char *label = entry.second;
             auto row = [&](const char *name) -> QTestData & { return QTest::addRow("%s: %s", label, name) << screen; };
             row("any arrow starts at the first name") << Keys{Qt::Key_Left} << 1;
             row("down the column") << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << 3;

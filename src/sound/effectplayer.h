@@ -37,7 +37,9 @@ private:
     MediaFolder media_;
     bool prepared_ = false;
     bool hasDevice_ = false;
-    std::array<std::unique_ptr<Effect>, kAllSounds.size()> effects_{};
+    // Empty until a sound is first asked for. (No braces: they would make the
+    // constructor destroy effects, which only the source file knows.)
+    std::array<std::unique_ptr<Effect>, kAllSounds.size()> effects_;
     // What each of the two lines is playing: the name click's, and the rest's.
     std::optional<Sound> nameLine_;
     std::optional<Sound> otherLine_;
