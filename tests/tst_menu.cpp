@@ -7,11 +7,28 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <vector>
 
 using namespace sakana;
 using namespace sakana::testing;
 
 namespace {
+
+// The rows of the three screens' design tables that show a caption.
+std::vector<ControlDesign> captionRows()
+{
+    std::vector<ControlDesign> rows;
+    auto add = [&rows](const auto &table) {
+        for (const ControlDesign &row : table) {
+            if (row.caption && row.caption[0] != 0)
+                rows.push_back(row);
+        }
+    };
+    add(menu::kControls);
+    add(lookup::kControls);
+    add(drill::kControls);
+    return rows;
+}
 
 QPushButton *button(const World &world, const char *role)
 {
@@ -224,15 +241,10 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("face");
-        auto addBoldRows = [](const auto &table) {
-            for (const ControlDesign &row : table) {
-                if (row.font.bold && row.caption[0] != 0)
-                    QTest::newRow(row.role) << QString::fromUtf16(row.caption) << row.font.points << int(row.font.face);
-            }
-        };
-        addBoldRows(menu::kControls);
-        addBoldRows(lookup::kControls);
-        addBoldRows(drill::kControls);
+        for (const ControlDesign &row : captionRows()) {
+            if (row.font.bold)
+                QTest::newRow(row.role) << QString::fromUtf16(row.caption) << row.font.points << int(row.font.face);
+        }
     }
     void boldCaptionsRenderBold()
     {
@@ -250,15 +262,8 @@ private slots:
     {
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("face");
-        auto addRows = [](const auto &table) {
-            for (const ControlDesign &row : table) {
-                if (row.caption && row.caption[0] != 0)
-                    QTest::newRow(row.role) << row.font.points << int(row.font.face);
-            }
-        };
-        addRows(menu::kControls);
-        addRows(lookup::kControls);
-        addRows(drill::kControls);
+        for (const ControlDesign &row : captionRows())
+            QTest::newRow(row.role) << row.font.points << int(row.font.face);
     }
     void designAscentMatchesTheRegularFace()
     {
