@@ -2,6 +2,7 @@
 
 #include "media/picturefile.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <exception>
 #include <future>
@@ -29,6 +30,14 @@ std::map<std::string, Picture, std::less<>> &pictures()
     return all;
 }
 
+// The preloading threads; each is joined by the time the application object
+// is gone, before anything it uses is torn down.
+std::vector<std::jthread> &preloaders()
+{
+    static std::vector<std::jthread> threads;
+    return threads;
+}
+
 QImage decode(std::string_view name)
 {
     return readPicture(QStringLiteral(":/pictures/") + QLatin1String(name.data(), qsizetype(name.size())));
@@ -53,9 +62,10 @@ void preloadBuiltInPictures(const WindowDesign &window, std::span<const ControlD
     std::vector<std::promise<QImage>> promises(names.size());
     for (std::size_t k = 0; k < names.size(); ++k)
         pictures()[names[k]].decoding = promises[k].get_future();
-    // One thread decodes them in turn; it is joined when the program ends.
-    static std::vector<std::jthread> threads;
-    threads.emplace_back([names = std::move(names), promises = std::move(promises)]() mutable {
+    // One thread decodes them in turn.
+    if (preloaders().empty())
+        qAddPostRoutine([] { preloaders().clear(); });
+    preloaders().emplace_back([names = std::move(names), promises = std::move(promises)]() mutable {
         for (std::size_t k = 0; k < names.size(); ++k) {
             try {
                 promises[k].set_value(decode(names[k]));
