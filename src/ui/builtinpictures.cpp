@@ -19,8 +19,8 @@ namespace {
 struct Picture {
     // Set while the picture is decoded on the preloading thread.
     std::future<QImage> decoding;
+    // Null until the picture has been decoded.
     QPixmap pixmap;
-    bool ready = false;
 };
 
 // Touched only from the thread that shows the windows.
@@ -82,12 +82,11 @@ const QPixmap &builtInPicture(const char *name)
     if (found == pictures().end())
         found = pictures().emplace(name, Picture{}).first;
     Picture &picture = found->second;
-    if (!picture.ready) {
+    if (picture.pixmap.isNull()) {
         // A picture that failed to decode throws here, and again at every
         // later request.
         QImage image = picture.decoding.valid() ? picture.decoding.get() : decode(name);
         picture.pixmap = QPixmap::fromImage(std::move(image));
-        picture.ready = true;
     }
     return picture.pixmap;
 }
