@@ -25,10 +25,10 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb libx11-dev x11-xserver-utils
+ensure_packages "${RUN_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 if [ -z "$BUILD" ]; then
     BUILD=$ROOT/build
-    build_into "$BUILD"
+    build_into "$BUILD" -DBUILD_TESTING=ON
 fi
 BIN=$BUILD/bin
 # The program measured; another build of it may be named instead.

@@ -1,4 +1,31 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Shared by the scripts: the Debian packages each purpose needs, installing
+# what is missing, and configuring and building.
+
+# Building and running the program: the compiler and build tools, Qt (with
+# its Linguist tools for the translations and its platform plugins) and the
+# Japanese serif faces the screens show, with a CJK face for the rest.
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+              qt6-tools-dev qt6-l10n-tools fonts-ipafont-mincho fonts-noto-cjk)
+
+# Taking screenshots on a machine without a display (run.sh).
+SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)
+
+# The test suite, besides what running needs: Qt's private headers and the
+# keyboard library they name for the screen-reader test; the validators of
+# the desktop entry and the metainfo; the tools that regenerate and measure
+# the media folder and the icons; a virtual display, a sound server and
+# strace for the tests that run the whole program.
+TEST_PACKAGES=(qt6-base-private-dev libxkbcommon-dev desktop-file-utils appstream
+               librsvg2-bin imagemagick sox ffmpeg pulseaudio
+               xvfb xdotool x11-utils strace)
+
+# Packing the Debian package: CPack asks dpkg-shlibdeps (dpkg-dev), and
+# 'file' to tell which installed files are programs and libraries.
+PACKAGE_PACKAGES=(file dpkg-dev)
+
+# The benchmarks and the fuzz targets.
+BENCH_PACKAGES=(xvfb libx11-dev x11-xserver-utils)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Installs the Debian packages that are not installed yet.
 ensure_packages() {
@@ -16,13 +43,8 @@ ensure_packages() {
         sudo="sudo"
     fi
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
-
-# What building the program needs, and the Japanese serif faces it shows.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
-                qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools desktop-file-utils appstream
-                fonts-ipafont-mincho fonts-noto-cjk)
 
 # Configures and builds into the given directory, with extra CMake options.
 build_into() {

@@ -38,7 +38,7 @@ BUILD=${BUILD_DIR:-$ROOT/build-fuzz}
 PLUGINS=$BUILD/qt-plugins/plugins
 NICE=(nice -n "${FUZZ_JOBS_NICE:-19}")
 
-ensure_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev
+ensure_packages "${RUN_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
 if [ "$MODE" = run ] && [ ! -f "$PLUGINS/imageformats/libqgif.so" -o ! -f "$PLUGINS/imageformats/libqico.so" ]; then
     "${NICE[@]}" "$ROOT/fuzz/build-qt-plugins.sh" "$BUILD/qt-plugins"

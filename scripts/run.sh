@@ -6,9 +6,10 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+# Only the program: its tests and benchmarks need more than running does.
+ensure_packages "${RUN_PACKAGES[@]}"
 BUILD=${BUILD_DIR:-$ROOT/build}
-build_into "$BUILD"
+build_into "$BUILD" -DBUILD_TESTING=OFF
 PROGRAM="$BUILD/bin/sakana"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -17,7 +18,7 @@ fi
 
 echo "There is no display here (DISPLAY is not set), so the program cannot open a window."
 echo "Starting it on a virtual display instead, to take a screenshot of each screen."
-ensure_packages xvfb imagemagick xdotool
+ensure_packages "${SCREENSHOT_PACKAGES[@]}"
 display=:$(( 90 + RANDOM % 100 ))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!

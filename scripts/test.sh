@@ -4,10 +4,9 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
-# The media folder tests regenerate it from its sources and measure its sounds.
-ensure_packages "${BUILD_PACKAGES[@]}" librsvg2-bin imagemagick sox ffmpeg pulseaudio
+ensure_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 BUILD=${BUILD_DIR:-$ROOT/build}
-build_into "$BUILD" "$@"
+build_into "$BUILD" -DBUILD_TESTING=ON "$@"
 cd "$BUILD"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2

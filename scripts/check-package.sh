@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Checks an installed sakana package on this machine, as a user would meet
+# it: nothing it needs is missing, `sakana --version` answers, the shipped
+# media folder checks clean, and the program, started on a virtual display
+# with a sound server whose output is recorded, shows its menu, loads its
+# sound module and is heard when 魚しらべ is clicked.
+#
+# Needs root (or sudo) the first time: it installs Xvfb, xdotool and the
+# sound server, but only after the package's own libraries have been checked,
+# so that nothing they bring along can hide a dependency the package lacks.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+source "$ROOT/scripts/common.sh"
+export LC_ALL=C.UTF-8
+
+fail() {
+    echo "check-package: FAIL: $*" >&2
+    exit 1
+}
+step() {
+    echo "check-package: $*"
+}
+
+program=$(command -v sakana) || fail "no sakana on the PATH: is the package installed?"
+module=$(dpkg -L sakana | grep '/sakana_sound\.so$') || fail "the package holds no sound module"
+xcb=$(find /usr/lib -path '*/qt6/plugins/platforms/libqxcb.so' -print -quit)
+[ -n "$xcb" ] || fail "Qt's X11 platform plugin is not installed"
+missing=$(ldd "$program" "$module" "$xcb" | grep 'not found' || true)
+[ -z "$missing" ] || fail "libraries not found: $missing"
+step "no library missing for $program, $module, $xcb"
+
+version=$(sakana --version) || fail "sakana --version failed"
+step "sakana --version: $version"
+status=0
+sakana --check-media >/tmp/check-package-media.txt 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "sakana --check-media exited $status: $(cat /tmp/check-package-media.txt)"
+step "sakana --check-media: exit 0"
+
+ensure_packages xvfb xdotool pulseaudio pulseaudio-utils
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+for n in $(seq 100 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+done
+Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$n"
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+pulseaudio --daemonize=no -n --exit-idle-time=-1 \
+    --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "the sound server did not start"
+
+sakana >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^メニュー$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the menu did not appear: $(cat "$work/program.log")"
+step "the menu is shown"
+
+# The sound module is loaded a moment after the menu is painted.
+for _ in $(seq 100); do
+    grep -q sakana_sound "/proc/$program_pid/maps" && break
+    sleep 0.1
+done
+grep -q sakana_sound "/proc/$program_pid/maps" || fail "the sound module was not loaded"
+step "the sound module is loaded"
+sleep 0.5
+
+parec -d nullsink.monitor --format=s16le --channels=1 --rate=22050 --raw >"$work/sound.raw" &
+recorder=$!
+pids+=("$recorder")
+sleep 0.5
+xdotool mousemove --window "$window" 161 435 click 1            # 魚しらべ
+sleep 1.5
+kill "$recorder"
+wait "$recorder" 2>/dev/null || true
+
+# The loudest sample of the recording, out of 32768.
+peak=$(od -An -v -td2 -w2 "$work/sound.raw" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > p) p = v } END { print p + 0 }')
+[ "$peak" -ge 1000 ] || fail "the click on 魚しらべ was not heard (peak $peak of 32768)"
+step "the click on 魚しらべ was heard (peak $peak of 32768)"
+
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^魚しらべ$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^魚しらべ$' >/dev/null 2>&1 || fail "the lookup screen did not open"
+step "the lookup screen opened"
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.log")"
+step "passed"
