@@ -11,7 +11,7 @@
 #                                        P/share/man/man1/sakana.1.gz
 #                                        P/share/doc/sakana/{copyright,changelog.gz}
 #                                        P/share/lintian/overrides/sakana
-#   (cd build && cpack -G DEB)           sakana_<version>_<arch>.deb
+#   scripts/package.sh                   sakana_<version>_<arch>.deb (cpack -G DEB in build/)
 #
 # The version is the project version. Change SAKANA_RELEASE_DATE together
 # with it: the metainfo release, the Debian changelog and the manual page

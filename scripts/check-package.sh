@@ -98,10 +98,17 @@ sleep 1.5
 kill "$recorder"
 wait "$recorder" 2>/dev/null || true
 
-# The loudest sample of the recording, out of 32768.
-peak=$(od -An -v -td2 -w2 "$work/sound.raw" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > p) p = v } END { print p + 0 }')
-[ "$peak" -ge 1000 ] || fail "the click on 魚しらべ was not heard (peak $peak of 32768)"
-step "the click on 魚しらべ was heard (peak $peak of 32768)"
+# The loudest sample, out of 32768, of the recording before the click (its
+# first 0.3 s) and after it.
+peak() {
+    od -An -v -td2 -w2 "$work/sound.raw" |
+        awk -v from="$1" -v to="$2" 'NR > from && NR <= to { v = $1 < 0 ? -$1 : $1; if (v > p) p = v } END { print p + 0 }'
+}
+before=$(peak 0 6615)
+after=$(peak 6615 1000000000)
+[ "$before" -lt 1000 ] || fail "the sound server's output was not silent before the click (peak $before of 32768)"
+[ "$after" -ge 1000 ] || fail "the click on 魚しらべ was not heard (peak $after of 32768)"
+step "the click on 魚しらべ was heard (peak $after of 32768, $before before it)"
 
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name '^魚しらべ$' >/dev/null 2>&1 && break

@@ -49,6 +49,7 @@ work=""
 child=""
 cleanup() {
     local status=$?
+    set +e
     if [ -n "$child" ]; then
         # Ending the namespace's first process ends every process in it.
         kill -KILL "$child" 2>/dev/null || true
@@ -60,7 +61,7 @@ cleanup() {
         # into another file system either way.
         local target
         findmnt -rn -o TARGET | grep -F "$work/" | sort -r | while read -r target; do
-            umount -l "$target" || true
+            umount -l "$target"
         done
         if findmnt -rn -o TARGET | grep -qF "$work/"; then
             echo "fresh-debian: something is still mounted under $work: left in place" >&2
