@@ -78,7 +78,7 @@ trap 'exit 143' TERM HUP
 base=$CACHE/$SUITE-apt.tar
 if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +6)" ]; then
     step "making the base root: mmdebstrap --variant=apt $SUITE"
-    if ! mmdebstrap --variant=apt --quiet "$SUITE" "$base.new" >"$CACHE/mmdebstrap.log" 2>&1; then
+    if ! mmdebstrap --variant=apt --format=tar --quiet "$SUITE" "$base.new" >"$CACHE/mmdebstrap.log" 2>&1; then
         rm -f "$base.new"
         fail "cannot make a clean Debian 12 root (no Debian mirror reachable?): $(grep -m1 -iE 'error|fail' "$CACHE/mmdebstrap.log" || tail -1 "$CACHE/mmdebstrap.log")"
     fi
