@@ -23,8 +23,8 @@ inline constexpr std::array kControls{
                   .font = {.face = Face::PMincho, .points = 66, .bold = true}, .foreColour = colours::kWhite,
                   .backColour = colours::kMagenta, .align = Align::Centre, .visible = false},
     // Shown instead of a grade when a review round had no wrong answer.
-    ControlDesign{.role = "praise", .kind = Kind::Label, .caption = u"ぜんぶ せいかい！", .rect = {3675, 2400, 4305, 2100},
-                  .font = {.face = Face::PMincho, .points = 40, .bold = true}, .foreColour = colours::kYellow,
+    ControlDesign{.role = "praise", .kind = Kind::Label, .caption = u"ぜんぶ せいかい！", .rect = {2895, 3345, 6000, 840},
+                  .font = {.face = Face::PMincho, .points = 32, .bold = true}, .foreColour = colours::kYellow,
                   .backColour = colours::kBlue, .align = Align::Centre, .visible = false},
     // Empty covers over the two columns of names once the quiz is over: they
     // take every click and pointer move there.
