@@ -340,29 +340,6 @@ private slots:
         QVERIFY(before != after);
     }
 
-    // Tab reaches the review button after the grade; a review ended by keys
-    // with a wrong answer gives it the focus, and a press starts the next.
-    void reviewByKeys()
-    {
-        KeyFixture f(Destination::Drill);
-        for (int question = 1; question <= 40; ++question) {
-            f.click(question == 40 ? fishAt(question) % 40 + 1 : fishAt(question));
-            f.endWait();
-        }
-        f.keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
-        QCOMPARE(f.focusRole(), QStringLiteral("reviewButton"));
-        f.keys({Qt::Key_Return});
-        QCOMPARE(f.focusRole(), kNames);
-        QCOMPARE(f.text("remainingCount"), QStringLiteral("0"));
-        f.keys(keysTo(fishAt(40) % 40 + 1) << Qt::Key_Return);
-        QCOMPARE(f.world.sounds.last(), std::optional(Sound::Wrong));
-        f.endWait();
-        QCOMPARE(f.focusRole(), QStringLiteral("reviewButton"));
-        f.keys({Qt::Key_Space});
-        QVERIFY(!f.visible("reviewButton") && f.visible("questionPicture"));
-        QCOMPARE(f.world.sounds.last(), std::optional(Sound::Name));
-    }
-
     void restartByKey_data()
     {
         QTest::addColumn<bool>("failAll");

@@ -53,12 +53,12 @@ void Quiz::startRound(const FishSet &fish, bool review)
     rightCount_ = 0;
 }
 
-std::vector<int> Quiz::missed() const
+QList<int> Quiz::missed() const
 {
-    std::vector<int> fish;
+    QList<int> fish;
     for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
         if (has(missed_, fishNo))
-            fish.push_back(fishNo);
+            fish << fishNo;
     }
     return fish;
 }

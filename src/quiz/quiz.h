@@ -3,10 +3,10 @@
 #include "media/mediafolder.h"
 #include "quiz/catalogue.h"
 
+#include <QList>
 #include <array>
 #include <bitset>
 #include <optional>
-#include <vector>
 
 namespace sakana {
 
@@ -72,7 +72,7 @@ public:
     // A quiz ends with a grade; a review round never does.
     Grade grade() const { return gradeFor(percent_); }
     // The fish of this round whose first answer was wrong, in fish order.
-    std::vector<int> missed() const;
+    QList<int> missed() const;
     // Whether the round is over with fish to review: in a review any fish
     // missed; in a quiz some but not all, since a review of every fish would
     // be the quiz itself again.

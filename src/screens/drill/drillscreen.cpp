@@ -208,7 +208,7 @@ QWidget *DrillScreen::showGrade()
 QWidget *DrillScreen::showReviewEnd()
 {
     Controls &c = *controls_;
-    if (!quiz_.missed().empty())
+    if (!quiz_.missed().isEmpty())
         return c.reviewButton;
     sounds_.play(Sound::Pass);
     c.praise->show();
