@@ -131,6 +131,8 @@ private slots:
         QTest::newRow("restart picture") << Destination::Drill << "restartPicture" << QAccessible::Button
                                          << "はじめから";
         QTest::newRow("fail notice") << Destination::Drill << "failNotice" << QAccessible::Button << "ふごうかく";
+        QTest::newRow("review button") << Destination::Drill << "reviewButton" << QAccessible::Button
+                                       << "まちがえた 魚を もういちど";
         QTest::newRow("remaining count") << Destination::Drill << "remainingCount" << QAccessible::StaticText
                                          << "のこり 39";
         QTest::newRow("score before an answer") << Destination::Drill << "scorePercent" << QAccessible::StaticText

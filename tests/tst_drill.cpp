@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -387,6 +388,50 @@ private slots:
         QCOMPARE(f.text("scorePercent"), QString());
         QVERIFY(f.picture("questionPicture")->isVisible());
         QCOMPARE(f.lastSound(), QStringLiteral("name"));
+    }
+
+    // A button beside the grade, reached with Tab, starts a round of the fish
+    // missed; it ends in praise or the button again, and a restart from there.
+    void reviewRound_data()
+    {
+        QTest::addColumn<int>("right");        // the quiz's first answers; the rest are missed
+        QTest::addColumn<QString>("answers");  // of the review, in fish order: R right, W wrong
+        QTest::newRow("none missed: no review") << 40 << "";
+        QTest::newRow("every fish missed: a restart, no review") << 0 << "";
+        QTest::newRow("all right: praise") << 37 << "RRR";
+        QTest::newRow("one wrong: the button again") << 37 << "RWR";
+    }
+    void reviewRound()
+    {
+        QFETCH(int, right);
+        QFETCH(QString, answers);
+        DrillFixture f;
+        f.answerAll(right);
+        auto *review = f.world.control<QPushButton>(QStringLiteral("reviewButton"));
+        QCOMPARE(review->isVisible(), !answers.isEmpty());
+        if (answers.isEmpty())
+            return;
+        for (const char *role : {"medal", "failNotice", "scorePercent"})
+            QVERIFY2(!review->geometry().intersects(f.world.control<QWidget>(QLatin1String(role))->geometry()), role);
+        QVERIFY(f.world.activate());
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})  // past the covered names
+            f.world.key(key);
+        std::vector<int> missed(f.order.begin() + right, f.order.end());
+        std::sort(missed.begin(), missed.end());  // no draws are left
+        for (int k = 0; k < answers.size(); ++k) {
+            QCOMPARE(f.text("remainingCount"), QString::number(answers.size() - 1 - k));
+            f.click(answers[k] == QLatin1Char('R') ? missed[k] : otherThan(missed[k]));
+            f.endWait();
+        }
+        const bool praised = !answers.contains(QLatin1Char('W'));
+        QVERIFY(!f.picture("medal")->isVisible() && !f.label("failNotice")->isVisible());
+        QCOMPARE(f.label("praise")->isVisible(), praised);
+        QCOMPARE(review->isVisible(), !praised);
+        QCOMPARE(f.lastSound(), praised ? QStringLiteral("pass") : QStringLiteral("right"));
+        QCOMPARE(f.world.focus(), praised ? static_cast<QWidget *>(f.picture("restartPicture")) : review);
+        QTest::mouseClick(f.picture("restartPicture"), Qt::LeftButton);
+        QVERIFY(!review->isVisible() && !f.label("praise")->isVisible() && !f.picture("leftCover")->isVisible());
+        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
     }
 
     void centring_data()

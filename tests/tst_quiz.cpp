@@ -256,6 +256,47 @@ private slots:
         QCOMPARE(f.quiz.percent(), 100);
     }
 
+    // A quiz, then reviews of what each round missed, each asking exactly
+    // those (every draw 0: in fish order). Answers in order: R right, W
+    // wrong, r right and then a wrong second click.
+    void reviewRounds_data()
+    {
+        QTest::addColumn<QStringList>("rounds");
+        QTest::addColumn<QList<int>>("missed");  // in the last round
+        QTest::addColumn<int>("percent");        // of the last round alone
+        QString quiz(40, QLatin1Char('R'));
+        quiz[2] = quiz[16] = quiz[39] = QLatin1Char('W');  // fish 3, 17 and 40
+        QTest::newRow("three missed") << QStringList{quiz} << QList<int>{3, 17, 40} << 92;
+        QTest::newRow("review all right") << QStringList{quiz, "RRR"} << QList<int>{} << 100;
+        QTest::newRow("a second click misses nothing") << QStringList{quiz, "rRr"} << QList<int>{} << 100;
+        QTest::newRow("one missed again") << QStringList{quiz, "RWR"} << QList<int>{17} << 66;
+        QTest::newRow("all missed again") << QStringList{quiz, "WWW"} << QList<int>{3, 17, 40} << 0;
+        QTest::newRow("second review") << QStringList{quiz, "RWR", "R"} << QList<int>{} << 100;
+    }
+    void reviewRounds()
+    {
+        QFETCH(QStringList, rounds);
+        QFETCH(QList<int>, missed);
+        QFETCH(int, percent);
+        QuizFixture f;
+        for (const QString &answers : rounds) {
+            const QList<int> round = f.quiz.missed();
+            if (f.quiz.isOver())
+                f.quiz.startReview();
+            QList<int> asked;
+            for (QChar answer : answers) {
+                asked << f.quiz.nextQuestion();
+                f.quiz.answer(answer.toUpper() == QLatin1Char('R') ? asked.back() : asked.back() % 40 + 1);
+                if (answer == QLatin1Char('r'))
+                    f.quiz.answer(asked.back() % 40 + 1);
+            }
+            QVERIFY(round.isEmpty() || asked == round);
+        }
+        QCOMPARE(f.quiz.missed(), missed);
+        QCOMPARE(f.quiz.percent(), percent);
+        QCOMPARE(f.quiz.offersReview(), !missed.isEmpty());
+    }
+
     void seededFromTheClockBeforeEveryDraw()
     {
         FakeClock clock;

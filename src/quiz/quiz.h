@@ -3,6 +3,7 @@
 #include "media/mediafolder.h"
 #include "quiz/catalogue.h"
 
+#include <QList>
 #include <array>
 #include <bitset>
 #include <optional>
@@ -31,20 +32,26 @@ Grade gradeFor(int percent);
 std::optional<Medal> medalFor(Grade grade);
 
 // One quiz: every fish asked once, in random order, each question judged on
-// its first answer only. Knows nothing of the screen that shows it.
+// its first answer only; after it, as often as the child asks, a review
+// round of only the fish whose first answer was wrong in the round before.
+// Knows nothing of the screen that shows it.
 class Quiz {
 public:
     Quiz(RandomSource &random, const Clock &clock);
 
-    // A new quiz: no fish asked, nothing answered. The percentage of the
-    // last answer stays until the next answer replaces it.
+    // A new quiz of all forty fish: no fish asked, nothing answered. The
+    // percentage of the last answer stays until the next answer replaces it.
     void start();
+    // A review round of the fish missed in the round just over, each once,
+    // judged and counted as in a quiz. Only while offersReview() is true.
+    void startReview();
 
-    // Draws the next fish and opens it for an answer: the random source is
-    // seeded from the clock before every draw, and a fish already asked
-    // passes the question on to the next one not yet asked, upwards from
-    // the draw and from 40 round to 1. Returns the fish. Only while isOver()
-    // is false.
+    // Draws the next fish of the round and opens it for an answer: the
+    // random source is seeded from the clock before every draw. In a quiz a
+    // fish already asked passes the question on to the next one not yet
+    // asked, upwards from the draw and from 40 round to 1; in a review the
+    // draw picks evenly among the round's fish not yet asked. Returns the
+    // fish. Only while isOver() is false.
     int nextQuestion();
 
     // Judges a click on a fish's name: right only when it names the
@@ -54,20 +61,35 @@ public:
 
     int question() const { return question_; }  // the fish asked now; 0 before the first question
     int asked() const { return askedCount_; }   // questions shown, the current one included
-    int remaining() const { return kFishCount - askedCount_; }
+    int remaining() const { return questionCount() - askedCount_; }
+    int questionCount() const { return int(round_.count()); }  // questions in this round
     int rightAnswers() const { return rightCount_; }
-    // The whole percentage of right answers among the questions shown,
-    // rounded down.
+    // The whole percentage of right answers among the round's questions
+    // shown, rounded down.
     int percent() const { return percent_; }
-    bool isOver() const { return askedCount_ == kFishCount; }
+    bool isOver() const { return askedCount_ == questionCount(); }
+    bool isReview() const { return review_; }
+    // A quiz ends with a grade; a review round never does.
     Grade grade() const { return gradeFor(percent_); }
+    // The fish of this round whose first answer was wrong, in fish order.
+    QList<int> missed() const;
+    // Whether the round is over with fish to review: in a review any fish
+    // missed; in a quiz some but not all, since a review of every fish would
+    // be the quiz itself again.
+    bool offersReview() const;
 
 private:
-    bool wasAsked(int fishNo) const { return asked_.test(std::size_t(fishNo - 1)); }
+    using FishSet = std::bitset<kFishCount>;
+    static bool has(const FishSet &set, int fishNo) { return set.test(std::size_t(fishNo - 1)); }
+    void startRound(const FishSet &fish, bool review);
+    int drawFish(double draw) const;
 
     RandomSource &random_;
     const Clock &clock_;
-    std::bitset<kFishCount> asked_;
+    FishSet round_;   // the fish this round asks
+    FishSet asked_;   // those asked so far
+    FishSet missed_;  // those whose first answer was wrong
+    bool review_ = false;
     int askedCount_ = 0;
     int rightCount_ = 0;
     int percent_ = 0;

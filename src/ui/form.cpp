@@ -137,6 +137,7 @@ QWidget *Form::create(const ControlDesign &design)
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAttribute(Qt::WA_NoMousePropagation);
         button->setMouseTracking(true);
+        button->setVisible(design.visible);
         return button;
     }
     }

@@ -14,10 +14,18 @@ inline constexpr FontDesign kScoreFont{.face = Face::Mincho, .points = 24};
 inline constexpr std::array kControls{
     list::leaveButton("toLookupButton", u"魚しらべ", 8160, 1),
     list::leaveButton("toMenuButton", u"メニュー", 9720, 0),
+    // Shown over the grade when fish were missed: a round of only those.
+    ControlDesign{.role = "reviewButton", .kind = Kind::Button, .caption = u"まちがえた 魚を もういちど",
+                  .rect = {3795, 1110, 4200, 600}, .font = {.face = Face::PMincho, .points = 16},
+                  .backColour = colours::kSalmonPink, .visible = false, .tabOrder = 2},
     // Shown instead of a medal after a failed quiz; a click starts again.
     ControlDesign{.role = "failNotice", .kind = Kind::Label, .caption = u"不合格", .rect = {3675, 2820, 4305, 1425},
                   .font = {.face = Face::PMincho, .points = 66, .bold = true}, .foreColour = colours::kWhite,
                   .backColour = colours::kMagenta, .align = Align::Centre, .visible = false},
+    // Shown instead of a grade when a review round had no wrong answer.
+    ControlDesign{.role = "praise", .kind = Kind::Label, .caption = u"ぜんぶ せいかい！", .rect = {2895, 3345, 6000, 840},
+                  .font = {.face = Face::PMincho, .points = 32, .bold = true}, .foreColour = colours::kYellow,
+                  .backColour = colours::kBlue, .align = Align::Centre, .visible = false},
     // Empty covers over the two columns of names once the quiz is over: they
     // take every click and pointer move there.
     ControlDesign{.role = "rightCover", .kind = Kind::Picture, .rect = {9000, 870, 2355, 6045}, .visible = false},

@@ -55,6 +55,8 @@ void DrillScreen::build(ScreenWindow &window)
         .rightCover = form.control<PictureBox>("rightCover"),
         .restartPicture = form.control<PictureBox>("restartPicture"),
         .failNotice = form.control<Label>("failNotice"),
+        .praise = form.control<Label>("praise"),
+        .reviewButton = form.control<QPushButton>("reviewButton"),
         .remainingCount = form.control<Label>("remainingCount"),
         .scorePercent = form.control<Label>("scorePercent"),
         // The pause after an answer counts from the same start as the pause
@@ -69,6 +71,7 @@ void DrillScreen::build(ScreenWindow &window)
     c.failNotice->setKeyboardReachable();
     QWidget::setTabOrder(c.names->keys(), c.restartPicture);
     QWidget::setTabOrder(c.restartPicture, c.failNotice);
+    QWidget::setTabOrder(c.failNotice, c.reviewButton);
     // What a screen reader calls them; the question picture never by the answer.
     c.restartPicture->setAccessibleName(QStringLiteral("はじめから"));
     c.questionPicture->setAccessibleName(QStringLiteral("もんだいの さかな"));
@@ -78,6 +81,7 @@ void DrillScreen::build(ScreenWindow &window)
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
     on(c.failNotice, &Control::clicked, [this] { restart(); });
     on(c.restartPicture, &Control::clicked, [this] { restart(); });
+    on(c.reviewButton, &QPushButton::clicked, [this] { startReview(); });
     on(form.control<QPushButton>("toLookupButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Lookup); });
     on(form.control<QPushButton>("toMenuButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Menu); });
 }
@@ -89,12 +93,27 @@ void DrillScreen::load()
 
 void DrillScreen::startQuiz()
 {
+    quiz_.start();
+    beginRound();
+}
+
+void DrillScreen::startReview()
+{
+    // A second press before the round begins finds the round begun.
+    if (!quiz_.offersReview())
+        return;
+    clearRoundEnd();
+    quiz_.startReview();
+    beginRound();
+}
+
+void DrillScreen::beginRound()
+{
     Controls &c = *controls_;
     // The frame is read from the picture box as it stands: at a restart that
     // is the last question's picture, centred on the same point.
     frame_ = wholeTwips(c.questionPicture->twipsRect());
     lastClicked_ = 0;
-    quiz_.start();
     c.scorePercent->clear();
     announceName(*c.scorePercent, spokenScore({}));
     showQuestion(quiz_.nextQuestion());
@@ -142,12 +161,12 @@ void DrillScreen::onFeedbackOver()
     c.answerMark->hide();
     c.names->setMarked(quiz_.question(), false);
     if (quiz_.isOver())
-        showGrade();
+        showRoundEnd();
     else
         showQuestion(quiz_.nextQuestion());
 }
 
-void DrillScreen::showGrade()
+void DrillScreen::showRoundEnd()
 {
     Controls &c = *controls_;
     c.questionPicture->hide();
@@ -157,36 +176,70 @@ void DrillScreen::showGrade()
     // starts again.
     const bool namesHadFocus = window()->focusWidget() == c.names->keys();
     c.names->setTakesInput(false);
+    QWidget *next = quiz_.isReview() ? showReviewEnd() : showGrade();
+    if (quiz_.offersReview()) {
+        c.reviewButton->show();
+        announceName(*c.reviewButton, c.reviewButton->text());
+    }
+    if (namesHadFocus)
+        next->setFocus(Qt::OtherFocusReason);
+}
+
+// The medal or the fail notice; returns what the keyboard goes on to.
+QWidget *DrillScreen::showGrade()
+{
+    Controls &c = *controls_;
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
         sounds_.play(Sound::Fail);
         c.failNotice->show();
         announceName(*c.failNotice, c.failNotice->accessibleName());
-        if (namesHadFocus)
-            c.failNotice->setFocus(Qt::OtherFocusReason);
-        return;
+        return c.failNotice;
     }
     sounds_.play(Sound::Pass);
     c.medal->loadPicture(media_.medal(*medal));
     c.medal->show();
     announceName(*c.medal, spokenMedal(*medal));
-    if (namesHadFocus)
-        c.restartPicture->setFocus(Qt::OtherFocusReason);
+    return c.restartPicture;
+}
+
+// No grade after a review: praise when nothing was missed, else the next
+// review; returns what the keyboard goes on to.
+QWidget *DrillScreen::showReviewEnd()
+{
+    Controls &c = *controls_;
+    if (!quiz_.missed().isEmpty())
+        return c.reviewButton;
+    sounds_.play(Sound::Pass);
+    c.praise->show();
+    announceName(*c.praise, c.praise->text());
+    return c.restartPicture;
 }
 
 void DrillScreen::restart()
 {
+    clearRoundEnd();
+    startQuiz();
+}
+
+// Takes away what the end of a round shows and gives the names back their
+// input.
+void DrillScreen::clearRoundEnd()
+{
     Controls &c = *controls_;
     c.names->setTakesInput(true);
-    // Started again from the notice, the keyboard goes back to the names.
-    if (window()->focusWidget() == c.failNotice)
+    // Started again from the notice or the review button, the keyboard goes
+    // back to the names.
+    QWidget *focus = window()->focusWidget();
+    if (focus == c.failNotice || focus == c.reviewButton)
         c.names->keys()->setFocus(Qt::OtherFocusReason);
     c.failNotice->hide();
+    c.praise->hide();
+    c.reviewButton->hide();
     c.leftCover->hide();
     c.rightCover->hide();
     c.medal->hide();
     endFeedback();
-    startQuiz();
 }
 
 // A restart while an answer's feedback is still on the screen ends that

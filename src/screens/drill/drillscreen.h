@@ -7,6 +7,9 @@
 
 #include <memory>
 
+class QPushButton;
+class QWidget;
+
 namespace sakana {
 
 class Label;
@@ -17,7 +20,8 @@ class SoundPlayer;
 
 // The drill: forty questions, one per fish in random order, each answered by
 // a click on a name and followed by a short pause with the right or wrong
-// mark; then a medal or the fail notice.
+// mark; then a medal or the fail notice, and for the fish missed a review
+// round of only those, asked the same way, until none is missed.
 class DrillScreen final : public Screen {
 public:
     DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
@@ -34,6 +38,8 @@ private:
         PictureBox *rightCover = nullptr;
         PictureBox *restartPicture = nullptr;
         Label *failNotice = nullptr;
+        Label *praise = nullptr;
+        QPushButton *reviewButton = nullptr;
         Label *remainingCount = nullptr;
         Label *scorePercent = nullptr;
         Pause *feedbackPause = nullptr;
@@ -44,11 +50,16 @@ private:
     void forgetControls() override { controls_.reset(); }
 
     void startQuiz();
+    void startReview();
+    void beginRound();
     void showQuestion(int fishNo);
     void onNameClicked(int fishNo);
     void onFeedbackOver();
-    void showGrade();
+    void showRoundEnd();
+    QWidget *showGrade();
+    QWidget *showReviewEnd();
     void restart();
+    void clearRoundEnd();
     void endFeedback();
     void leaveFor(Destination destination);
 
