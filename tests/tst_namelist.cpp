@@ -250,13 +250,13 @@ void TestNameList::unopenablePath_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    const QString notAFile = QStringLiteral("ふつうのファイルではありません（フォルダ、名前付きパイプ、装置などです）");
+    const auto notAFile = [](const char *kind) { return u"ふつうのファイルではありません（%1です）"_qs.arg(QString::fromUtf8(kind)); };
     QTest::newRow("missing file") << QStringLiteral("sub/name.txt") << QStringLiteral("ファイルが見つかりません");
-    QTest::newRow("folder") << QStringLiteral("folder") << notAFile;
+    QTest::newRow("folder") << QStringLiteral("folder") << notAFile("フォルダ");
     // Opening a named pipe with no writer the ordinary way waits for ever.
-    QTest::newRow("named pipe") << QStringLiteral("fifo") << notAFile;
-    QTest::newRow("socket") << QStringLiteral("socket") << notAFile;
-    QTest::newRow("character device") << QStringLiteral("device") << notAFile;
+    QTest::newRow("named pipe") << QStringLiteral("fifo") << notAFile("名前付きパイプ");
+    QTest::newRow("socket") << QStringLiteral("socket") << notAFile("ソケット");
+    QTest::newRow("character device") << QStringLiteral("device") << notAFile("装置");
 }
 
 void TestNameList::unopenablePath()

@@ -15,9 +15,21 @@ namespace sakana {
 namespace {
 
 const QString kMissing = QStringLiteral("ファイルが見つかりません");
-const QString kNotAFile = QStringLiteral("ふつうのファイルではありません（フォルダ、名前付きパイプ、装置などです）");
 const QString kUnreadable = QStringLiteral("ファイルを読めません");
 const QString kTooLarge = QStringLiteral("ファイルが大きすぎます");
+
+#ifdef Q_OS_UNIX
+// Why what stands under a media file's name cannot be read as one.
+QString notAFile(mode_t mode)
+{
+    const QString kind = S_ISDIR(mode)    ? QStringLiteral("フォルダです")
+                         : S_ISFIFO(mode) ? QStringLiteral("名前付きパイプです")
+                         : S_ISSOCK(mode) ? QStringLiteral("ソケットです")
+                         : S_ISCHR(mode) || S_ISBLK(mode) ? QStringLiteral("装置です")
+                                                          : QStringLiteral("ファイルの種類がちがいます");
+    return QStringLiteral("ふつうのファイルではありません（%1）").arg(kind);
+}
+#endif
 
 } // namespace
 
@@ -41,8 +53,8 @@ void openMediaFile(QFile &file)
             throw MediaError(path, kMissing);
         // A socket cannot be opened at all; say what it is.
         struct stat info {};
-        if (error == ENXIO || (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)))
-            throw MediaError(path, kNotAFile);
+        if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            throw MediaError(path, notAFile(info.st_mode));
         throw MediaError(path, kUnreadable);
     }
     struct stat info {};
@@ -51,7 +63,7 @@ void openMediaFile(QFile &file)
     const int flags = regular ? ::fcntl(fd, F_GETFL) : -1;
     if (!regular || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
         ::close(fd);
-        throw MediaError(path, regular ? kUnreadable : kNotAFile);
+        throw MediaError(path, regular ? kUnreadable : notAFile(info.st_mode));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -63,7 +75,7 @@ void openMediaFile(QFile &file)
     if (!file.open(QIODevice::ReadOnly))
         throw MediaError(path, kUnreadable);
     if (file.isSequential())
-        throw MediaError(path, kNotAFile);
+        throw MediaError(path, QStringLiteral("ふつうのファイルではありません"));
 #endif
 }
 
