@@ -236,14 +236,9 @@ const std::array<std::pair<Damage, const char *>, 12> kDamages{{
 // Part of what the report says, where the damage fixes it.
 QString reasonOf(Damage how, bool isPicture)
 {
-    switch (how) {
-    case Damage::Fifo:
-    case Damage::Socket:
-    case Damage::Device:
-    case Damage::Directory: return QStringLiteral("ふつうのファイルではありません");
-    case Damage::Empty: return isPicture ? QStringLiteral("空です") : QString();
-    default: return {};
-    }
+    if (how >= Damage::Fifo || how == Damage::Directory)
+        return QStringLiteral("ふつうのファイルではありません");
+    return how == Damage::Empty && isPicture ? QStringLiteral("空です") : QString();
 }
 
 } // namespace

@@ -172,15 +172,12 @@ void TestNameList::entries_data()
         << sakana + "\r\n" + lines(2, 40) << Checks{{1, u"さかな"_qs}, {2, "F02"}};
     QTest::newRow("UTF-8 with a mark, which is no part of the first entry")
         << "\xEF\xBB\xBF" + lines(1, 39) + sakana << Checks{{1, "F01"}, {40, u"さかな"_qs}};
-    QTest::newRow("UTF-8 mark on an ASCII file")
-        << "\xEF\xBB\xBF" + lines(1, 40) << Checks{{1, "F01"}, {40, "F40"}};
     QTest::newRow("UTF-8 first seen in the second chunk")
         << QByteArray(20000, 'x') + "\r\n" + sakana + "\r\n" + lines(3, 40) << Checks{{2, u"さかな"_qs}};
     QTest::newRow("UTF-8 character cut by the end of the first chunk")
         << QByteArray(16383, 'x') + sakana + "\r\n" + lines(2, 40)
         << Checks{{1, QString(16383, u'x') + u"さかな"_qs}};
-    QTest::newRow("code page 932 kana and kanji stay code page 932")
-        << QByteArray("\x82\xB3\x82\xA9\x82\xC8\x8B\x9B\r\n") + lines(2, 40) << Checks{{1, u"さかな魚"_qs}};
+
 }
 
 void TestNameList::entries()
