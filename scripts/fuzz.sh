@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the two file readers with clang and runs one.
+# Builds the libFuzzer targets of the file readers with clang and runs one.
 #
-#   scripts/fuzz.sh TARGET SECONDS   fuzz TARGET (namelist or picture) for that long
+#   scripts/fuzz.sh TARGET SECONDS   fuzz TARGET (namelist, picture or wave) for that long
 #   scripts/fuzz.sh --replay         run each target once over its committed corpus
 #
-# A fuzzing run first builds Qt's GIF and ICO plugins with coverage and
+# A fuzzing run of the picture reader first builds Qt's GIF and ICO plugins with coverage and
 # sanitizers (fuzz/build-qt-plugins.sh, once), so that the fuzzer sees inside
 # the decoders. It works on a copy of the committed corpus in
 # build-fuzz/work/TARGET/corpus, which grows from run to run; crashes, time-outs
@@ -20,14 +20,14 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
 usage() {
-    echo "usage: $0 namelist|picture SECONDS | $0 --replay" >&2
+    echo "usage: $0 namelist|picture|wave SECONDS | $0 --replay" >&2
     exit 2
 }
 
 MODE=run
 case ${1:-} in
     --replay) MODE=replay; [ $# -eq 1 ] || usage ;;
-    namelist|fuzz_namelist|picture|fuzz_picture)
+    namelist|fuzz_namelist|picture|fuzz_picture|wave|fuzz_wave)
         [ $# -eq 2 ] && [[ $2 =~ ^[0-9]+$ ]] && [ "$2" -gt 0 ] || usage
         TARGET=${1#fuzz_}
         SECONDS_TO_RUN=$2 ;;
@@ -40,7 +40,7 @@ NICE=(nice -n "${FUZZ_JOBS_NICE:-19}")
 
 ensure_packages "${RUN_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
-if [ "$MODE" = run ] && [ ! -f "$PLUGINS/imageformats/libqgif.so" -o ! -f "$PLUGINS/imageformats/libqico.so" ]; then
+if [ "$MODE" = run ] && [ "$TARGET" = picture ] && [ ! -f "$PLUGINS/imageformats/libqgif.so" -o ! -f "$PLUGINS/imageformats/libqico.so" ]; then
     "${NICE[@]}" "$ROOT/fuzz/build-qt-plugins.sh" "$BUILD/qt-plugins"
 fi
 
@@ -59,7 +59,7 @@ fi
     flock 9
     CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DSAKANA_FUZZ=ON -DBUILD_TESTING=OFF "${plugin_option[@]}" >/dev/null
-    "${NICE[@]}" cmake --build "$BUILD" -j "$(nproc)" --target fuzz_namelist fuzz_picture
+    "${NICE[@]}" cmake --build "$BUILD" -j "$(nproc)" --target fuzz_namelist fuzz_picture fuzz_wave
 ) 9>"$BUILD/.build.lock"
 
 export QT_QPA_PLATFORM=offscreen
@@ -89,7 +89,7 @@ status=0
     -print_final_stats=1 -print_pcs=0 \
     "$WORK/corpus" >"$LOG" 2>&1 || status=$?
 
-# The closing line (executions, coverage, features, corpus size, and the
+# The closing line (time, executions, coverage, features, corpus size, and the
 # count of memory blow-ups, time-outs and crashes) and every finding.
 grep -E '^INFO: (gif|ico) plugin|^INFO: Loaded [0-9]+ modules' "$LOG" || true
 grep -E '^#[0-9]+' "$LOG" | tail -n 1 || true

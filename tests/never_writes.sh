@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The program writes nothing and connects nowhere. One whole run of the real
-# program on a virtual display, driven by xdotool (menu, lookup with names
-# clicked, drill with a whole quiz, menu, end), under strace. Afterwards:
+# The program writes nothing, starts no process and connects nowhere. One
+# whole run of the real program on a virtual display, driven by xdotool
+# (menu, lookup with names clicked, drill with a whole quiz, menu, end),
+# under strace; then a shorter run as in a kiosk session or a console startx:
+# no session bus address, no runtime folder and a fresh home. After each:
 #   - no file under the program's folder or the home directory was created,
 #     changed or removed (both are listed before and after, with size, time
 #     and mode);
 #   - the program opened no file for writing anywhere, created no directory,
 #     renamed or removed nothing;
+#   - it started no program (a message bus or a sound server of its own
+#     would outlive it);
 #   - it connected to no socket but the display's and the sound server's.
 #
 # Usage: tests/never_writes.sh [BUILD_DIR]   (default build)
@@ -52,11 +56,16 @@ cp "$build/bin/sakana" "$app/"
 cp -r "$root/data/media/." "$app/"
 home=$work/home
 mkdir -p "$home"
+fresh=$work/fresh-home
+mkdir -m 700 -p "$fresh"
 runtime=$work/runtime
 mkdir -m 700 -p "$runtime"
+# Where the program's libraries would make their temporary folders.
+tmp=$work/tmp
+mkdir -m 700 -p "$tmp"
 
 listing() {
-    find "$app" "$home" -printf '%p %y %s %T@ %m\n' | sort
+    find "$app" "$home" "$fresh" "$tmp" -printf '%p %y %s %T@ %m\n' | sort
 }
 
 for n in $(seq 100 140); do
@@ -81,14 +90,6 @@ if command -v pulseaudio >/dev/null; then
     sleep 0.5
 fi
 
-listing >"$work/before"
-# The test suite runs offscreen; this program must open a real window.
-HOME=$home XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb \
-    strace -f -qq -o "$work/trace" \
-    -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,rmdir,truncate,link,linkat,symlink,symlinkat,chmod,fchmodat,connect,bind \
-    "$app/sakana" >"$work/out" 2>&1 &
-program_pid=$!
-
 # Waits for the window of that title and gives its id.
 window() {
     local id=""
@@ -106,59 +107,80 @@ click() {  # window, x, y (pixels within the window)
 name_x() { if [ "$1" -le 20 ]; then echo 89; else echo 677; fi; }
 name_y() { echo $(((900 + 300 * (($1 - 1) % 20) + 142) / 15)); }
 
-menu=$(window "メニュー")
-sleep 0.5
-click "$menu" 161 435                      # 魚しらべ
-sleep 2.5
-lookup=$(window "魚しらべ")
-for fish in 1 7 20 21 33 40; do
-    click "$lookup" "$(name_x $fish)" "$(name_y $fish)"
-    sleep 0.3
-done
-click "$lookup" 589 34                     # 魚ドリル
-sleep 2.5
-drill=$(window "魚ドリル")
-for question in $(seq "$questions"); do
-    fish=$(((question * 7) % 40 + 1))
-    click "$drill" "$(name_x $fish)" "$(name_y $fish)"
-    sleep 2.3
-done
-click "$drill" 693 34                      # メニュー
-sleep 2.5
-menu=$(window "メニュー")
-click "$menu" 612 435                      # お わ り
-for _ in $(seq 100); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program did not end after お わ り"
-fi
-wait "$program_pid" || fail "the program ended with status $?: $(cat "$work/out")"
-program_pid=""
-listing >"$work/after"
+# One run of the program; the arguments after the label and the number of
+# questions are env(1)'s: what the session sets and leaves unset.
+one_run() {
+    local label=$1 questions=$2
+    shift 2
+    listing >"$work/before"
+    # The test suite runs offscreen; this program must open a real window.
+    env "$@" TMPDIR="$tmp" QT_QPA_PLATFORM=xcb \
+        strace -f -qq -o "$work/trace" \
+        -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,rmdir,truncate,link,linkat,symlink,symlinkat,chmod,fchmodat,connect,bind,execve \
+        "$app/sakana" >"$work/out" 2>&1 &
+    program_pid=$!
 
-diff "$work/before" "$work/after" >"$work/changed" || fail "files changed under the program's folder or home:
-$(cat "$work/changed")"
+    menu=$(window "メニュー")
+    sleep 0.5
+    click "$menu" 161 435                      # 魚しらべ
+    sleep 2.5
+    lookup=$(window "魚しらべ")
+    for fish in 1 7 20 21 33 40; do
+        click "$lookup" "$(name_x $fish)" "$(name_y $fish)"
+        sleep 0.3
+    done
+    click "$lookup" 589 34                     # 魚ドリル
+    sleep 2.5
+    drill=$(window "魚ドリル")
+    for question in $(seq "$questions"); do
+        fish=$(((question * 7) % 40 + 1))
+        click "$drill" "$(name_x $fish)" "$(name_y $fish)"
+        sleep 2.3
+    done
+    click "$drill" 693 34                      # メニュー
+    sleep 2.5
+    menu=$(window "メニュー")
+    click "$menu" 612 435                      # お わ り
+    for _ in $(seq 100); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$program_pid" 2>/dev/null; then
+        fail "$label: the program did not end after お わ り"
+    fi
+    wait "$program_pid" || fail "$label: the program ended with status $?: $(cat "$work/out")"
+    program_pid=""
+    listing >"$work/after"
 
-# Writes anywhere: opened for writing or creating, or the file system changed.
-grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC' "$work/trace" | grep -v ' = -1 ' >"$work/writes" || true
-grep -E '(mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|truncate|link|linkat|symlink|symlinkat|chmod|fchmodat)\(' "$work/trace" \
-    | grep -v ' = -1 ' >>"$work/writes" || true
-# Shared memory is no file of the disk, and the session's runtime folder
-# belongs to the sound system, whose client library keeps its socket folder
-# there.
-grep -v -E "\"/dev/(shm|null|dri)|memfd:|\"$runtime/" "$work/writes" >"$work/writes.disk" || true
-[ -s "$work/writes.disk" ] && fail "the program wrote:
-$(head -20 "$work/writes.disk")"
+    diff "$work/before" "$work/after" >"$work/changed" || fail "$label: files changed under the program's folder or home:
+    $(cat "$work/changed")"
 
-# Connections: only the display's socket and the sound server's.
-grep -E 'connect\(' "$work/trace" >"$work/connects" || true
-grep -v -E "sun_path=@?\"/tmp/\.X11-unix/X$n\"|sun_path=\"$runtime/pulse/native\"|sun_path=\"/run/user/[0-9]+/pulse/native\"" \
-    "$work/connects" >"$work/others" || true
-grep -E 'AF_INET|AF_INET6|AF_UNIX|AF_NETLINK' "$work/others" >"$work/others.sockets" || true
-[ -s "$work/others.sockets" ] && fail "the program connected elsewhere:
-$(head -20 "$work/others.sockets")"
-grep -E 'bind\(' "$work/trace" | grep -E 'AF_INET|AF_INET6' && fail "the program listened on a network socket"
+    # Writes anywhere: opened for writing or creating, or the file system changed.
+    grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC' "$work/trace" | grep -v ' = -1 ' >"$work/writes" || true
+    grep -E '(mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|truncate|link|linkat|symlink|symlinkat|chmod|fchmodat)\(' "$work/trace" \
+        | grep -v ' = -1 ' >>"$work/writes" || true
+    # Shared memory is no file of the disk, and the session's runtime folder
+    # belongs to the sound system, whose client library keeps its socket folder
+    # there.
+    grep -v -E "\"/dev/(shm|null|dri)|memfd:|\"$runtime/" "$work/writes" >"$work/writes.disk" || true
+    [ -s "$work/writes.disk" ] && fail "$label: the program wrote:
+    $(head -20 "$work/writes.disk")"
 
-echo "never_writes: $(grep -c . "$work/connects") connections (display and sound only), no file written; $questions questions answered"
+    # Connections: only the display's socket and the sound server's.
+    grep -E 'connect\(' "$work/trace" >"$work/connects" || true
+    grep -v -E "sun_path=@?\"/tmp/\.X11-unix/X$n\"|sun_path=\"$runtime/pulse/native\"|sun_path=\"/run/user/[0-9]+/pulse/native\"" \
+        "$work/connects" >"$work/others" || true
+    grep -E 'AF_INET|AF_INET6|AF_UNIX|AF_NETLINK' "$work/others" >"$work/others.sockets" || true
+    [ -s "$work/others.sockets" ] && fail "$label: the program connected elsewhere:
+    $(head -20 "$work/others.sockets")"
+    grep -E 'bind\(' "$work/trace" | grep -E 'AF_INET|AF_INET6' && fail "$label: the program listened on a network socket"
+    # Programs started: none but the program itself.
+    grep -E 'execve\(' "$work/trace" | tail -n +2 >"$work/started" || true
+    [ -s "$work/started" ] && fail "$label: the program started another:
+$(head -5 "$work/started")"
+    echo "never_writes: $label: $(grep -c . "$work/connects") connections (display and sound only), no file written, no program started; $questions questions answered"
+}
+
+one_run "session" "$questions" HOME="$home" XDG_RUNTIME_DIR="$runtime"
+one_run "no session bus, no runtime folder, fresh home" 3 \
+    -u DBUS_SESSION_BUS_ADDRESS -u XDG_RUNTIME_DIR -u PULSE_SERVER HOME="$fresh"

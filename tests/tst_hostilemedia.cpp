@@ -8,6 +8,7 @@
 #include "app/errorreport.h"
 #include "app/screenswitcher.h"
 #include "sound/effectplayer.h"
+#include "support/specialfile.h"
 #include "support/world.h"
 #include "ui/controls.h"
 
@@ -21,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -29,7 +31,11 @@ using namespace sakana::testing;
 
 namespace {
 
-enum class Damage { Missing, Empty, Truncated, Garbage, WrongFormat, HugeHeader, Directory, Unreadable, SymlinkLoop };
+enum class Damage {
+    Missing, Empty, Truncated, Garbage, WrongFormat, HugeHeader, Directory, Unreadable, SymlinkLoop,
+    // What is no file at all, which the program must never wait on.
+    Fifo, Socket, Device,
+};
 
 const QString kShipped = QStringLiteral(SAKANA_SOURCE_DIR "/data/media");
 
@@ -100,6 +106,9 @@ bool damage(const QString &path, Damage how)
     case Damage::Directory: return QFile::remove(path) && QDir().mkdir(path);
     case Damage::Unreadable: return QFile(path).setPermissions({});
     case Damage::SymlinkLoop: return QFile::remove(path) && QFile::link(QFileInfo(path).fileName(), path);
+    case Damage::Fifo: return makeSpecialFile(path, SpecialFile::Fifo);
+    case Damage::Socket: return makeSpecialFile(path, SpecialFile::Socket);
+    case Damage::Device: return makeSpecialFile(path, SpecialFile::Device);
     }
     return false;
 }
@@ -164,9 +173,11 @@ struct Program {
 
     // Start-up, every name looked up, a gold, a silver and a copper quiz (so
     // every mark and medal), and the end. Stops at the first error report.
-    void wholeRun()
+    // `midway` runs once the menu is up.
+    void wholeRun(const std::function<void()> &midway)
     {
         guardedGo(Destination::Menu);
+        midway();
         press("toLookupButton");
         for (int fish = 1; fish <= 40; ++fish)
             click(name(fish));
@@ -207,7 +218,7 @@ QStringList allMediaFiles()
     return files;
 }
 
-const std::array<std::pair<Damage, const char *>, 9> kDamages{{
+const std::array<std::pair<Damage, const char *>, 12> kDamages{{
     {Damage::Missing, "missing"},
     {Damage::Empty, "empty"},
     {Damage::Truncated, "truncated"},
@@ -217,7 +228,18 @@ const std::array<std::pair<Damage, const char *>, 9> kDamages{{
     {Damage::Directory, "directory"},
     {Damage::Unreadable, "unreadable"},
     {Damage::SymlinkLoop, "symlink loop"},
+    {Damage::Fifo, "named pipe"},
+    {Damage::Socket, "socket"},
+    {Damage::Device, "character device"},
 }};
+
+// Part of what the report says, where the damage fixes it.
+QString reasonOf(Damage how, bool isPicture)
+{
+    if (how >= Damage::Fifo || how == Damage::Directory)
+        return QStringLiteral("ふつうのファイルではありません");
+    return how == Damage::Empty && isPicture ? QStringLiteral("空です") : QString();
+}
 
 } // namespace
 
@@ -279,6 +301,10 @@ private slots:
         QTest::newRow("name list empty") << u"説明/name.txt"_qs << Damage::Empty << true;
         QTest::newRow("sound garbage") << u"音/o.wav"_qs << Damage::Garbage << false;
         QTest::newRow("sound a symlink loop") << u"音/dame.wav"_qs << Damage::SymlinkLoop << false;
+        QTest::newRow("fish picture a named pipe") << u"画像/f3.gif"_qs << Damage::Fifo << true;
+        QTest::newRow("name list a named pipe") << u"説明/name.txt"_qs << Damage::Fifo << true;
+        QTest::newRow("name list a socket") << u"説明/name.txt"_qs << Damage::Socket << true;
+        QTest::newRow("sound a named pipe") << u"音/oto.wav"_qs << Damage::Fifo << false;
     }
     void programChecksFolder()
     {
@@ -310,11 +336,16 @@ private:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<Damage>("how");
+        QTest::addColumn<bool>("midRun");
         for (const QString &file : allMediaFiles().mid(from, to - from)) {
             for (const auto &[how, label] : kDamages) {
                 if (how == Damage::HugeHeader && file.endsWith(QLatin1String(".txt")))
                     continue;  // a text file has no header
-                QTest::addRow("%s %s", qPrintable(file), label) << file << how;
+                QTest::addRow("%s %s", qPrintable(file), label) << file << how << false;
+                // Swapped in while the program runs, after the sounds are
+                // decoded and before the file is next read.
+                if (how >= Damage::Fifo)
+                    QTest::addRow("%s %s mid-run", qPrintable(file), label) << file << how << true;
             }
         }
     }
@@ -323,10 +354,11 @@ private:
     {
         QFETCH(QString, file);
         QFETCH(Damage, how);
+        QFETCH(bool, midRun);
         QTemporaryDir dir;
         QVERIFY(copyFolder(kShipped, dir.path()));
         const QString path = dir.path() + QLatin1Char('/') + file;
-        QVERIFY(damage(path, how));
+        bool damaged = !midRun && damage(path, how);
         // Root reads a file whatever its permissions: then the file is
         // intact to the program, which must simply run to its end.
         const bool readable = how == Damage::Unreadable && geteuid() == 0;
@@ -342,7 +374,11 @@ private:
             effects.prepare();
             QTest::qWait(50);  // the sounds decode in the background
         }
-        program.wholeRun();
+        program.wholeRun([&] {
+            if (midRun)
+                damaged = damage(path, how);
+        });
+        QVERIFY(damaged);
         if (isSound)
             QTest::qWait(50);
 
@@ -355,6 +391,7 @@ private:
             QCOMPARE(QFileInfo(error.file()).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
             QVERIFY(reportText(error).contains(error.file()));
             QVERIFY(!error.reason().isEmpty());
+            QVERIFY2(error.reason().contains(reasonOf(how, file.endsWith(QLatin1String(".gif")))), error.what());
             QVERIFY(!program.ended);
             // Every screen window is hidden: nothing more can be clicked.
             Screen *open = program.switcher.current();

@@ -1,7 +1,8 @@
-// Reading the lookup screen's name list from real code page 932 bytes.
+// Reading the lookup screen's name list from real code page 932 and UTF-8 bytes.
 
 #include "media/mediaerror.h"
 #include "quiz/namelist.h"
+#include "support/specialfile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 using namespace sakana;
+using namespace sakana::testing;
 
 using Checks = QMap<int, QString>;
 
@@ -164,9 +166,18 @@ void TestNameList::entries_data()
     QTest::newRow("invalid bytes after the fortieth are never decoded")
         << lines(1, 40) + "\x85\x40\xFF\x82\r\n"
         << plain;
-    QTest::newRow("UTF-8 without a mark is read as code page 932")
-        << QByteArray("\xE3\x81\x95\xE3\x81\x8B\xE3\x81\xAA\r\n") + lines(2, 40)
-        << Checks{{1, fromUtf16({0x7E3A, 0x8F14, 0x00B0, 0x7E3A, 0xFF6A})}, {2, "F02"}};
+    // Windows Notepad and most editors now save UTF-8.
+    const QByteArray sakana("\xE3\x81\x95\xE3\x81\x8B\xE3\x81\xAA");
+    QTest::newRow("UTF-8 without a mark")
+        << sakana + "\r\n" + lines(2, 40) << Checks{{1, u"さかな"_qs}, {2, "F02"}};
+    QTest::newRow("UTF-8 with a mark, which is no part of the first entry")
+        << "\xEF\xBB\xBF" + lines(1, 39) + sakana << Checks{{1, "F01"}, {40, u"さかな"_qs}};
+    QTest::newRow("UTF-8 first seen in the second chunk")
+        << QByteArray(20000, 'x') + "\r\n" + sakana + "\r\n" + lines(3, 40) << Checks{{2, u"さかな"_qs}};
+    QTest::newRow("UTF-8 character cut by the end of the first chunk")
+        << QByteArray(16383, 'x') + sakana + "\r\n" + lines(2, 40)
+        << Checks{{1, QString(16383, u'x') + u"さかな"_qs}};
+
 }
 
 void TestNameList::entries()
@@ -206,9 +217,12 @@ void TestNameList::failures_data()
     QTest::newRow("bytes 0x80 and 0xA0")
         << lines(1, 39) + "\x80\xA0\r\n"
         << QStringLiteral("40番目の項目に、シフトJISとして読めない文字があります");
-    QTest::newRow("UTF-8 byte-order mark")
-        << QByteArray("\xEF\xBB\xBF") + lines(1, 40)
-        << QStringLiteral("1番目の項目に、シフトJISとして読めない文字があります");
+    QTest::newRow("code page 932 after a UTF-8 mark")
+        << "\xEF\xBB\xBF" + lines(1, 2) + "\x8B\x9B\r\n" + lines(4, 40)
+        << QStringLiteral("3番目の項目に、UTF-8として読めない文字があります");
+    QTest::newRow("invalid byte in a later chunk of a UTF-8 file")
+        << "\xE3\x81\x95\r\n" + QByteArray(20000, 'x') + "\r\n\xFF\r\n" + lines(4, 40)
+        << QStringLiteral("3番目の項目に、UTF-8として読めない文字があります");
     QTest::newRow("entry over 64 KB")
         << lines(1, 2) + QByteArray(70000, 'x') + "\r\n" + lines(4, 40)
         << QStringLiteral("3番目の項目が長すぎます（65536バイトまでです）");
@@ -233,8 +247,13 @@ void TestNameList::unopenablePath_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
+    const auto notAFile = [](const char *kind) { return u"ふつうのファイルではありません（%1です）"_qs.arg(QString::fromUtf8(kind)); };
     QTest::newRow("missing file") << QStringLiteral("sub/name.txt") << QStringLiteral("ファイルが見つかりません");
-    QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("ファイルを読めません");
+    QTest::newRow("folder") << QStringLiteral("folder") << notAFile("フォルダ");
+    // Opening a named pipe with no writer the ordinary way waits for ever.
+    QTest::newRow("named pipe") << QStringLiteral("fifo") << notAFile("名前付きパイプ");
+    QTest::newRow("socket") << QStringLiteral("socket") << notAFile("ソケット");
+    QTest::newRow("character device") << QStringLiteral("device") << notAFile("装置");
 }
 
 void TestNameList::unopenablePath()
@@ -243,6 +262,9 @@ void TestNameList::unopenablePath()
     QFETCH(QString, reason);
 
     QVERIFY(QDir().mkpath(dir_->filePath(QStringLiteral("folder"))));
+    QVERIFY(makeSpecialFile(dir_->filePath(QStringLiteral("fifo")), SpecialFile::Fifo));
+    QVERIFY(makeSpecialFile(dir_->filePath(QStringLiteral("socket")), SpecialFile::Socket));
+    QVERIFY(makeSpecialFile(dir_->filePath(QStringLiteral("device")), SpecialFile::Device));
     const QString path = dir_->filePath(name);
     try {
         readNameList(path);

@@ -1,6 +1,7 @@
 #include "app/errorreport.h"
 #include "app/mediacheck.h"
 #include "app/screenswitcher.h"
+#include "app/sessionenvironment.h"
 #include "media/mediafolder.h"
 #include "media/soundmodule.h"
 #include "quiz/clock.h"
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
 {
     if (printsOnly(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    sakana::quietSession();
     defaultMessageHandler = qInstallMessageHandler(quietSoundSystem);
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);

@@ -1,6 +1,7 @@
 #include "app/mediacheck.h"
 
 #include "media/mediaerror.h"
+#include "media/mediafile.h"
 #include "media/picturefile.h"
 #include "media/wavefile.h"
 #include "quiz/catalogue.h"
@@ -71,16 +72,17 @@ private:
 
     void checkSound(const QString &path)
     {
-        QFile file(path);
-        if (!QFileInfo(path).isFile()) {
-            add(path, QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"), MediaProblem::Kind::Warning);
+        QByteArray bytes;
+        try {
+            bytes = readMediaFile(path, 16 * 1024 * 1024);
+        } catch (const MediaError &error) {
+            add(path, QFileInfo::exists(path)
+                          ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(error.reason())
+                          : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
+                MediaProblem::Kind::Warning);
             return;
         }
-        if (!file.open(QIODevice::ReadOnly)) {
-            add(path, QCoreApplication::translate("MediaCheck", "the sound cannot be read; the program is silent there"), MediaProblem::Kind::Warning);
-            return;
-        }
-        if (const std::optional<QString> problem = waveProblem(file.read(16 * 1024 * 1024))) {
+        if (const std::optional<QString> problem = waveProblem(bytes)) {
             add(path, QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(*problem), MediaProblem::Kind::Warning);
         }
     }
@@ -93,13 +95,17 @@ private:
         // The caption line has a one-pixel border on each side.
         const int room = twipsToPixels(line.rect.width) - 2;
         QStringList undecodable;
+        // ASCII alone reads the same in either encoding: nothing to say.
+        TextFile::Encoding encoding = TextFile::Encoding::Undecided;
         try {
             TextFile file(path);
             for (int fishNo = 1; fishNo <= kNameListEntries; ++fishNo) {
                 std::optional<QString> caption;
                 try {
                     caption = file.readEntry();
+                    encoding = file.encoding();
                 } catch (const MediaError &) {
+                    encoding = file.encoding();
                     undecodable << QString::number(fishNo);
                     continue;
                 }
@@ -123,10 +129,16 @@ private:
         }
         if (!undecodable.isEmpty()) {
             add(path,
-                QCoreApplication::translate("MediaCheck", "not code page 932 (Shift_JIS): entries %1 cannot be read")
+                (encoding == TextFile::Encoding::Utf8
+                     ? QCoreApplication::translate("MediaCheck", "read as UTF-8, but entries %1 are not UTF-8")
+                     : QCoreApplication::translate("MediaCheck", "not code page 932 (Shift_JIS): entries %1 cannot be read"))
                     .arg(undecodable.join(QStringLiteral(", "))),
                 MediaProblem::Kind::Stops);
         }
+        if (encoding == TextFile::Encoding::Utf8)
+            add(path, QCoreApplication::translate("MediaCheck", "read as UTF-8"), MediaProblem::Kind::Note);
+        else if (encoding == TextFile::Encoding::ShiftJis)
+            add(path, QCoreApplication::translate("MediaCheck", "read as code page 932 (Shift_JIS)"), MediaProblem::Kind::Note);
     }
 
     const MediaFolder &media_;
@@ -142,26 +154,29 @@ std::vector<MediaProblem> checkMediaFolder(const MediaFolder &media)
 
 int checkExitStatus(const std::vector<MediaProblem> &problems)
 {
-    if (problems.empty())
-        return 0;
-    const bool stops = std::any_of(problems.begin(), problems.end(),
-                                   [](const MediaProblem &p) { return p.kind == MediaProblem::Kind::Stops; });
-    return stops ? 1 : 2;
+    const auto is = [&problems](MediaProblem::Kind kind) {
+        return std::any_of(problems.begin(), problems.end(), [kind](const MediaProblem &p) { return p.kind == kind; });
+    };
+    return is(MediaProblem::Kind::Stops) ? 1 : is(MediaProblem::Kind::Warning) ? 2 : 0;
 }
 
 void printCheck(const MediaFolder &media, const std::vector<MediaProblem> &problems, QTextStream &out)
 {
     for (const MediaProblem &problem : problems) {
-        const QString label = problem.kind == MediaProblem::Kind::Stops ? QCoreApplication::translate("MediaCheck", "error") : QCoreApplication::translate("MediaCheck", "warning");
+        const QString label = problem.kind == MediaProblem::Kind::Stops ? QCoreApplication::translate("MediaCheck", "error")
+                              : problem.kind == MediaProblem::Kind::Warning ? QCoreApplication::translate("MediaCheck", "warning")
+                                                                            : QCoreApplication::translate("MediaCheck", "note");
         out << problem.file << ": " << label << ": " << problem.message << '\n';
     }
-    const auto warnings = std::count_if(problems.begin(), problems.end(), [](const MediaProblem &p) {
-        return p.kind == MediaProblem::Kind::Warning;
-    });
-    if (problems.empty())
+    const auto count = [&problems](MediaProblem::Kind kind) {
+        return std::count_if(problems.begin(), problems.end(), [kind](const MediaProblem &p) { return p.kind == kind; });
+    };
+    const auto warnings = count(MediaProblem::Kind::Warning);
+    const auto errors = count(MediaProblem::Kind::Stops);
+    if (errors + warnings == 0)
         out << QCoreApplication::translate("MediaCheck", "%1: the media folder is complete").arg(media.root()) << '\n';
     else
-        out << QCoreApplication::translate("MediaCheck", "%1: %2 errors, %3 warnings").arg(media.root()).arg(qsizetype(problems.size()) - warnings).arg(warnings)
+        out << QCoreApplication::translate("MediaCheck", "%1: %2 errors, %3 warnings").arg(media.root()).arg(errors).arg(warnings)
             << '\n';
 }
 

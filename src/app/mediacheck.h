@@ -14,7 +14,8 @@ namespace sakana {
 struct MediaProblem {
     enum class Kind {
         Stops,   // the program would stop with its error report
-        Warning  // the program goes on, but silent or with a caption cut off
+        Warning, // the program goes on, but silent or with a caption cut off
+        Note     // how the program reads a file, for the teacher to know
     };
     QString file;
     QString message;
@@ -23,8 +24,8 @@ struct MediaProblem {
 
 std::vector<MediaProblem> checkMediaFolder(const MediaFolder &media);
 
-// 0 when the folder is complete, 1 when anything would stop the program,
-// 2 for warnings only.
+// 0 when the folder is complete (notes alone), 1 when anything would stop
+// the program, 2 for warnings only.
 int checkExitStatus(const std::vector<MediaProblem> &problems);
 
 // One line a problem, naming the file, then a summary line.

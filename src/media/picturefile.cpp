@@ -1,9 +1,9 @@
 #include "media/picturefile.h"
 
 #include "media/mediaerror.h"
+#include "media/mediafile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
@@ -114,36 +114,6 @@ private:
     qsizetype pos_ = 0;
 };
 
-QByteArray readWhole(const QString &path)
-{
-    QFile file(path);
-    if (!file.exists())
-        throw MediaError(path, QStringLiteral("ファイルが見つかりません"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw MediaError(path, QStringLiteral("ファイルを読めません"));
-    if (file.size() > kMaxFileBytes)
-        throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
-    // Read in modest pieces rather than asking for the largest size at once,
-    // so a small picture needs little memory, and a file that does not say
-    // its size (a device, a pipe) still stops at the limit.
-    QByteArray bytes;
-    bytes.reserve(file.size());
-    constexpr qint64 kPiece = 64 * 1024;
-    for (;;) {
-        const qsizetype had = bytes.size();
-        bytes.resize(had + kPiece);
-        const qint64 got = file.read(bytes.data() + had, kPiece);
-        if (got < 0)
-            throw MediaError(path, QStringLiteral("ファイルを読めません"));
-        bytes.resize(had + got);
-        if (bytes.size() > kMaxFileBytes)
-            throw MediaError(path, QStringLiteral("ファイルが大きすぎます"));
-        if (got == 0)
-            break;
-    }
-    return bytes;
-}
-
 GifStructure checkGifStructure(const QByteArray &bytes)
 {
     return GifWalker(bytes).walk();
@@ -179,7 +149,9 @@ int widestIconEntry(const QByteArray &bytes)
 
 QImage readPicture(const QString &path)
 {
-    const QByteArray bytes = readWhole(path);
+    const QByteArray bytes = readMediaFile(path, kMaxFileBytes);
+    if (bytes.isEmpty())
+        throw MediaError(path, QStringLiteral("絵のファイルが空です"));
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
 
     int entry = 0;

@@ -5,11 +5,6 @@
 
 namespace sakana {
 
-namespace {
-
-
-} // namespace
-
 std::optional<QString> waveProblem(const QByteArray &bytes)
 {
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
@@ -38,6 +33,10 @@ std::optional<QString> waveProblem(const QByteArray &bytes)
                 return QCoreApplication::translate("MediaCheck", "the sound has no format block before its samples");
             if (size == 0 || body >= bytes.size())
                 return QCoreApplication::translate("MediaCheck", "the sound holds no samples");
+            // The sound system's decoder waits for ever for the rest of
+            // samples that the file only claims to have.
+            if (body + qsizetype(size) > bytes.size())
+                return QCoreApplication::translate("MediaCheck", "the sound is cut short");
             return std::nullopt;
         }
         at = body + qsizetype(size) + (size & 1);

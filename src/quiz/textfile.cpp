@@ -1,9 +1,12 @@
 #include "quiz/textfile.h"
 
 #include "media/mediaerror.h"
+#include "media/mediafile.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
+#include <utility>
 
 namespace sakana {
 
@@ -29,11 +32,7 @@ void trimTrailingBlanks(QByteArray &bytes, qsizetype keep)
 TextFile::TextFile(const QString &path)
     : path_(path), file_(path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        throw MediaError(path_, QStringLiteral("ファイルが見つかりません"));
-    if (info.isDir() || !file_.open(QIODevice::ReadOnly))
-        throw MediaError(path_, QStringLiteral("ファイルを読めません"));
+    openMediaFile(file_);
 }
 
 TextFile::~TextFile()
@@ -66,7 +65,28 @@ bool TextFile::fillBuffer()
         file_.close();
         return false;
     }
+    decideEncoding();
     return true;
+}
+
+void TextFile::decideEncoding()
+{
+    const bool first = std::exchange(firstChunk_, false);
+    if (encoding_ != Encoding::Undecided)
+        return;
+    if (first && buffer_.startsWith("\xEF\xBB\xBF")) {
+        encoding_ = Encoding::Utf8;
+        position_ = 3;
+        return;
+    }
+    const bool ascii = std::all_of(buffer_.cbegin(), buffer_.cend(), [](char c) { return uchar(c) < 0x80; });
+    if (ascii)
+        return;
+    // A character cut by the end of the chunk is no fault: the decoder keeps
+    // its first bytes and would go on with the next chunk.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    utf8.decode(buffer_).operator QString();
+    encoding_ = utf8.hasError() ? Encoding::ShiftJis : Encoding::Utf8;
 }
 
 int TextFile::peekByte()
@@ -97,6 +117,14 @@ QString TextFile::decode(const QByteArray &bytes) const
 {
     // A fresh converter for every entry, so that one entry's fault cannot
     // leak into the next.
+    if (encoding_ == Encoding::Utf8) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError())
+            throw MediaError(path_, QStringLiteral("%1番目の項目に、UTF-8として読めない文字があります")
+                                          .arg(entriesRead_ + 1));
+        return text;
+    }
     QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         throw MediaError(path_, QStringLiteral("シフトJISの文字を読む仕組みがこのパソコンにありません"));

@@ -1,7 +1,8 @@
 #pragma once
 
 // Sequential reading of entries from a text file written in Shift_JIS as
-// Windows code page 932, the way a teacher's Windows editor saves it.
+// Windows code page 932, the way a teacher's Windows editor used to save it,
+// or in UTF-8, the way editors save it now.
 //
 // How a file is cut into entries
 // ------------------------------
@@ -45,11 +46,18 @@
 // number: a teacher would rather be told which caption to fix than see a
 // garbled one on the children's screen.
 //
-// There is no guessing of the encoding. A UTF-8 byte-order mark is just bytes:
-// EF BB is not valid code page 932, so a file that starts with one fails on
-// its first entry. A UTF-8 file without a mark is decoded as code page 932
-// like any other; where its bytes happen to be valid code page 932 the
-// result is the code page 932 reading of them.
+// UTF-8
+// -----
+// Editors save UTF-8 nowadays, Windows Notepad among them, so a file is read
+// as UTF-8 when it starts with the UTF-8 byte-order mark (which is dropped),
+// or when the first chunk of the file that holds any byte above 0x7F is
+// valid UTF-8 throughout. Japanese text in code page 932 is practically never
+// valid UTF-8 (its two-byte characters do not follow UTF-8's lead and
+// continuation pattern), so a code page 932 file is read as such, exactly as
+// without this rule; a file of ASCII alone reads the same either way. Every
+// delimiter is ASCII and no byte of a UTF-8 sequence is, so cutting entries at
+// byte level holds for UTF-8 too. An entry that is not valid UTF-8 in a file
+// read as UTF-8 is a failure naming the entry, as above.
 //
 // Control characters have no place in a caption; they are passed on as the
 // converter gives them (ICU exchanges 0x1A, 0x1C and 0x7F among each other
@@ -72,6 +80,12 @@ namespace sakana {
 
 class TextFile {
 public:
+    enum class Encoding {
+        Undecided,  // nothing but ASCII read so far
+        ShiftJis,
+        Utf8,
+    };
+
     static constexpr qsizetype chunkBytes = 16 * 1024;
     static constexpr qsizetype maxEntryBytes = 64 * 1024;
 
@@ -88,6 +102,9 @@ public:
     // is not valid code page 932 or when it is too long.
     std::optional<QString> readEntry();
 
+    // How the file is decoded, as far as it has been read.
+    Encoding encoding() const noexcept { return encoding_; }
+
     // How many entries readEntry() has returned so far.
     int entriesRead() const noexcept { return entriesRead_; }
 
@@ -102,6 +119,7 @@ private:
     // The next byte, used up, or -1 at the end of the file.
     int takeByte();
     bool fillBuffer();
+    void decideEncoding();
     void append(QByteArray &bytes, char c) const;
     QString decode(const QByteArray &bytes) const;
 
@@ -111,6 +129,8 @@ private:
     qsizetype position_ = 0;
     bool atEnd_ = false;
     int entriesRead_ = 0;
+    bool firstChunk_ = true;
+    Encoding encoding_ = Encoding::Undecided;
 };
 
 } // namespace sakana

@@ -1,5 +1,7 @@
 #include "sound/effectplayer.h"
 
+#include "media/mediaerror.h"
+#include "media/mediafile.h"
 #include "media/wavefile.h"
 
 #include <QAudioDevice>
@@ -7,13 +9,20 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
-#include <QtEndian>
 #include <cstdio>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace sakana {
 
 struct EffectSoundPlayer::Effect {
     QString path;
+    // Declared before the sound, which may read it until it goes.
+    QFile checked;
     QSoundEffect sound;
     // A play asked for while the file is still being decoded waits for it.
     bool playWhenReady = false;
@@ -29,27 +38,41 @@ namespace {
 // A sound of the program lasts a few seconds; a far larger file is refused.
 constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
 
-// Whether the data chunk holds all the bytes its header claims: the decoder
-// waits for ever for the rest of a file cut short.
-bool hasWholeData(const QByteArray &bytes)
+// The bytes of a sound, checked, or nothing when the file cannot be read or
+// is not a whole sound the player can play.
+std::optional<QByteArray> playableWave(const QString &path)
 {
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-    for (qint64 pos = 12; pos + 8 <= bytes.size();) {
-        const qint64 length = qFromLittleEndian<quint32>(data + pos + 4);
-        if (bytes.mid(pos, 4) == "data")
-            return pos + 8 + length <= bytes.size();
-        pos += 8 + length + (length & 1);
+    try {
+        QByteArray bytes = readMediaFile(path, kMaxSoundBytes);
+        if (!waveProblem(bytes))
+            return bytes;
+    } catch (const MediaError &) {
     }
-    return false;
+    return std::nullopt;
 }
 
-bool isPlayableWave(const QString &path)
+// Where the decoder reads a checked sound from: a sealed file in the
+// process's memory holding the very bytes that were checked, so that nothing
+// done to the media folder meanwhile (a file swapped for a pipe, or cut
+// short) reaches the decoder. `held` keeps it open. Where the system has no
+// such files, the sound's own file.
+QUrl decoderSource(const QString &path, const QByteArray &bytes, QFile &held)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.read(kMaxSoundBytes + 1);
-    return bytes.size() <= kMaxSoundBytes && !waveProblem(bytes) && hasWholeData(bytes);
+#ifdef Q_OS_LINUX
+    const int fd = ::memfd_create("sakana-sound", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    if (fd >= 0 && held.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        if (held.write(bytes) == bytes.size() && held.flush() &&
+            ::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0)
+            return QUrl::fromLocalFile(QStringLiteral("/proc/self/fd/%1").arg(fd));
+        held.close();
+    } else if (fd >= 0) {
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(bytes);
+    Q_UNUSED(held);
+#endif
+    return QUrl::fromLocalFile(path);
 }
 
 } // namespace
@@ -80,7 +103,8 @@ EffectSoundPlayer::Effect &EffectSoundPlayer::effect(Sound sound)
     slot = std::make_unique<Effect>();
     Effect *effect = slot.get();
     effect->path = media_.sound(sound);
-    if (!isPlayableWave(effect->path)) {
+    const std::optional<QByteArray> bytes = playableWave(effect->path);
+    if (!bytes) {
         effect->broken = true;
         warnOnce(*effect);
         return *effect;
@@ -94,7 +118,7 @@ EffectSoundPlayer::Effect &EffectSoundPlayer::effect(Sound sound)
             effect->sound.play();
         }
     });
-    effect->sound.setSource(QUrl::fromLocalFile(effect->path));
+    effect->sound.setSource(decoderSource(effect->path, *bytes, effect->checked));
     return *effect;
 }
 

@@ -29,7 +29,8 @@ mv "$scratch/prefix" "$scratch/moved"
 program=$scratch/moved/bin/sakana
 "$program" --version | grep -q '^sakana ' || { echo "installed_tree: FAIL: --version" >&2; exit 1; }
 out=$("$program" --check-media 2>/dev/null) || { echo "installed_tree: FAIL: --check-media: $out" >&2; exit 1; }
-case $out in
+# The summary, last, names the folder checked.
+case $(tail -n 1 <<<"$out") in
     "$scratch/moved/share/sakana:"*) ;;
     *) echo "installed_tree: FAIL: the media folder was not found in share/sakana: $out" >&2; exit 1 ;;
 esac

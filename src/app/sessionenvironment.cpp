@@ -1,0 +1,64 @@
+#include "app/sessionenvironment.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sakana {
+
+EnvironmentSettings quietSessionSettings(const QProcessEnvironment &environment, uint userId, const PathTest &exists,
+                                         const PathTest &isPrivateFolder)
+{
+    EnvironmentSettings settings;
+    const auto unset = [&environment](const char *name) {
+        return environment.value(QString::fromLatin1(name)).isEmpty();
+    };
+    const QString home = environment.value(QStringLiteral("HOME"));
+    QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
+    if (runtime.isEmpty()) {
+        runtime = QStringLiteral("/run/user/%1").arg(userId);
+        for (const QString &folder : {runtime, home}) {
+            if (!folder.isEmpty() && isPrivateFolder(folder)) {
+                settings.emplace_back("XDG_RUNTIME_DIR", folder.toLocal8Bit());
+                break;
+            }
+        }
+    }
+
+    if (unset("DBUS_SESSION_BUS_ADDRESS")) {
+        const QString bus = runtime + QStringLiteral("/bus");
+        // A bus address of a kind no one knows: no bus, and none launched.
+        settings.emplace_back("DBUS_SESSION_BUS_ADDRESS",
+                              exists(bus) ? ("unix:path=" + bus).toLocal8Bit() : QByteArray("disabled:"));
+    }
+    if (unset("PULSE_SERVER"))
+        settings.emplace_back("PULSE_SERVER", ("unix:" + runtime + "/pulse/native").toLocal8Bit());
+
+    QString config = environment.value(QStringLiteral("XDG_CONFIG_HOME"));
+    if (config.isEmpty())
+        config = home + QStringLiteral("/.config");
+    const QString soundConfig = config + QStringLiteral("/pulse");
+    if (unset("PULSE_CLIENTCONFIG") && !exists(soundConfig + QStringLiteral("/client.conf")))
+        settings.emplace_back("PULSE_CLIENTCONFIG", "/dev/null");
+    if (unset("PULSE_COOKIE") && !exists(soundConfig + QStringLiteral("/cookie")) &&
+        !exists(home + QStringLiteral("/.pulse-cookie")))
+        settings.emplace_back("PULSE_COOKIE", "/dev/null");
+    return settings;
+}
+
+void quietSession()
+{
+    const auto exists = [](const QString &path) { return QFileInfo::exists(path); };
+    const auto isPrivateFolder = [](const QString &path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+               info.st_uid == ::geteuid() && (info.st_mode & 0777) == 0700;
+    };
+    for (const auto &[name, value] : quietSessionSettings(QProcessEnvironment::systemEnvironment(), uint(::geteuid()),
+                                                          exists, isPrivateFolder))
+        qputenv(name.constData(), value);
+}
+
+} // namespace sakana
