@@ -3,11 +3,14 @@
 #include "media/picturefile.h"
 #include "ui/twips.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPointingDevice>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 namespace sakana {
@@ -17,6 +20,18 @@ namespace {
 // restart picture alike.
 constexpr Bgr kFocusMarkColour = colours::kYellow;
 constexpr int kFocusMarkWidth = 2;  // pixels
+
+// A raised button whose whole face shows the design colour, the same on
+// every desktop; it looks pressed while held and has a dark edge while it
+// holds the focus.
+QString buttonStyleSheet(const QColor &face, int border)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: %4px outset %2; }"
+                          "QPushButton:focus { border-color: %3; }"
+                          "QPushButton:pressed { border-style: inset; }")
+        .arg(face.name(), face.lighter(140).name(), face.darker(250).name())
+        .arg(border);
+}
 }
 
 TwipsRectF wholeTwips(const TwipsRectF &rect)
@@ -36,14 +51,37 @@ Control::Control(QWidget *parent) : QLabel(parent)
 void Control::setTwipsRect(const TwipsRectF &rect)
 {
     rect_ = rect;
-    setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
-                twipsToPixels(rect.height));
+    setGeometry(scale_.toPixels(rect));
+}
+
+void Control::setDesignFont(const FontDesign &font)
+{
+    font_ = font;
+    scaleChanged();
+}
+
+void Control::setScale(const Scale &scale)
+{
+    if (scale_ == scale)
+        return;
+    scale_ = scale;
+    scaleChanged();
+}
+
+void Control::scaleChanged()
+{
+    setGeometry(scale_.toPixels(rect_));
+    if (font_)
+        setFont(sakana::designFont(*font_, scale_.factor));
+    update();
 }
 
 void Control::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
+    if (fromTouch(*event))
+        emit touched();
 }
 
 void Control::mouseReleaseEvent(QMouseEvent *event)
@@ -66,7 +104,9 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event)
 void Control::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    emit pointerMoved();
+    // A finger has no pointer to hover with: what it touches it presses.
+    if (!fromTouch(*event))
+        emit pointerMoved();
 }
 
 void Control::setKeyboardReachable()
@@ -124,12 +164,13 @@ void Control::paintFocusMark()
     if (!focusMark_)
         return;
     QPainter painter(this);
+    const int width = scale_.pixels(kFocusMarkWidth);
     QPen pen(toQColor(kFocusMarkColour));
-    pen.setWidth(kFocusMarkWidth);
+    pen.setWidth(width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const int inset = kFocusMarkWidth / 2;
+    const int inset = width / 2;
     painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
@@ -153,10 +194,26 @@ void Label::setForeColour(Bgr colour)
     setPalette(pal);
 }
 
-void Label::setTextRaise(int pixels)
+void Label::setBorder(bool on)
 {
-    textRaise_ = pixels;
-    update();
+    border_ = on;
+    setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(scale().pixels(1));
+}
+
+void Label::scaleChanged()
+{
+    Control::scaleChanged();
+    if (border_)
+        setLineWidth(scale().pixels(1));
+    textRaise_ = 0;
+    if (designFont() && designFont()->bold) {
+        // A face with a real bold weight may stand taller above its baseline
+        // than the regular face the layout was made for; the text keeps the
+        // regular face's baseline, so that it fits its label as designed.
+        const int taller = QFontMetrics(font()).ascent() - designAscent(*designFont(), scale().factor);
+        textRaise_ = std::max(taller, 0);
+    }
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -186,13 +243,34 @@ void PictureBox::loadPicture(const QString &path)
 
 void PictureBox::showPicture(const QPixmap &picture)
 {
-    setPixmap(picture);
+    picture_ = picture;
     if (!hasScaledContents()) {
         TwipsRectF rect = twipsRect();
         rect.width = pixelsToTwips(picture.width());
         rect.height = pixelsToTwips(picture.height());
         setTwipsRect(rect);
     }
+    drawPicture();
+}
+
+void PictureBox::scaleChanged()
+{
+    Control::scaleChanged();
+    drawPicture();
+}
+
+void PictureBox::drawPicture()
+{
+    // A stretching box scales its picture as it paints it; at the unit scale
+    // the picture shows pixel for pixel, as it was read.
+    if (scale().isUnit() || hasScaledContents() || picture_.isNull()) {
+        setPixmap(picture_);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled = picture_.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    setPixmap(scaled);
 }
 
 void PictureBox::centreOn(const TwipsRectF &frame)
@@ -203,6 +281,33 @@ void PictureBox::centreOn(const TwipsRectF &frame)
     rect.left = float(frame.left + (frame.width - rect.width) / 2);
     rect.top = float(frame.top + (frame.height - rect.height) / 2);
     setTwipsRect(rect);
+}
+
+Button::Button(const QString &caption, const TwipsRectF &rect, const FontDesign &font, std::optional<Bgr> face,
+               QWidget *parent)
+    : QPushButton(caption, parent), rect_(rect), font_(font), face_(face)
+{
+    setGeometry(scale_.toPixels(rect_));
+    setFont(designFont(font_, scale_.factor));
+    if (face_)
+        setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
+}
+
+void Button::setScale(const Scale &scale)
+{
+    if (scale_ == scale)
+        return;
+    scale_ = scale;
+    setGeometry(scale_.toPixels(rect_));
+    setFont(designFont(font_, scale_.factor));
+    if (face_)
+        setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
+}
+
+bool fromTouch(const QMouseEvent &event)
+{
+    const QPointingDevice *device = event.pointingDevice();
+    return device && device->type() == QInputDevice::DeviceType::TouchScreen;
 }
 
 } // namespace sakana

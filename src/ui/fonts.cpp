@@ -41,33 +41,33 @@ QStringList familiesFor(Face face, bool bold)
     return families;
 }
 
-int designPixelSize(const FontDesign &design)
+int designPixelSize(const FontDesign &design, double scale)
 {
-    return int(std::lround(design.points * 96.0 / 72.0));
+    return int(std::lround(design.points * 96.0 / 72.0 * scale));
 }
 
 } // namespace
 
-QFont designFont(const FontDesign &design)
+QFont designFont(const FontDesign &design, double scale)
 {
     QFont font;
     font.setFamilies(familiesFor(design.face, design.bold));
     font.setStyleHint(QFont::Serif);
     // Sizes are fixed in pixels so that the text keeps the size it has at
     // 96 dots per inch, where the twips of the layout are pixels too.
-    font.setPixelSize(designPixelSize(design));
+    font.setPixelSize(designPixelSize(design, scale));
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
 }
 
-int designAscent(const FontDesign &design)
+int designAscent(const FontDesign &design, double scale)
 {
     // As the font engine does: scaled from font units and rounded to the
     // nearest whole pixel.
     constexpr int kAscentUnits = 1802;
     constexpr int kUnitsPerEm = 2048;
-    return (kAscentUnits * designPixelSize(design) + kUnitsPerEm / 2) / kUnitsPerEm;
+    return (kAscentUnits * designPixelSize(design, scale) + kUnitsPerEm / 2) / kUnitsPerEm;
 }
 
 } // namespace sakana

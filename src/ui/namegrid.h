@@ -73,6 +73,8 @@ public:
     void setMarked(int fishNo, bool marked);
     // The pointer moved over the window's own background.
     void pointerOverBackground();
+    // A finger touched a name: nothing is highlighted.
+    void dropHighlight();
 
     // An arrow key: moves the highlight and takes the keyboard focus.
     void move(GridMove move);
@@ -92,6 +94,8 @@ signals:
 private:
     friend class NameKeys;
     void pointerOverName(int fishNo);
+    // What takes the keys covers the names, wherever they are drawn.
+    void placeKeys();
     void highlight(int fishNo);
     void focusChanged();
 
