@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QShortcut>
 
 namespace sakana {
@@ -71,6 +72,9 @@ void ScreenWindow::setFullScreen(bool on)
         // The design's fixed size would keep the window from filling the screen.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // Also where no window manager takes the window to full screen.
+        if (const QScreen *where = screen())
+            setGeometry(where->geometry());
         showFullScreen();
     } else {
         showNormal();
