@@ -55,7 +55,7 @@ void ScreenSwitcher::go(Destination destination)
     if (ended_)
         return;
     if (Screen *open = current()) {
-        fullScreen_ = open->window()->isFullScreen();
+        fullScreen_ = open->window()->fullScreen();
         open->close();
     }
     if (destination == Destination::End) {

@@ -80,8 +80,6 @@ void Control::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
-    if (fromTouch(*event))
-        emit touched();
 }
 
 void Control::mouseReleaseEvent(QMouseEvent *event)
@@ -91,6 +89,8 @@ void Control::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+    if (fromTouch(*event))
+        emit touchReleased();
 }
 
 void Control::mouseDoubleClickEvent(QMouseEvent *event)
@@ -104,9 +104,7 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event)
 void Control::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    // A finger has no pointer to hover with: what it touches it presses.
-    if (!fromTouch(*event))
-        emit pointerMoved();
+    emit pointerMoved();
 }
 
 void Control::setKeyboardReachable()

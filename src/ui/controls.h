@@ -48,9 +48,8 @@ public:
 signals:
     void clicked();
     void pointerMoved();
-    // A finger pressed on the control. A finger has no pointer to hover
-    // with, so it makes no pointer moves.
-    void touched();
+    // A finger left the control after touching it, as the pointer leaves.
+    void touchReleased();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

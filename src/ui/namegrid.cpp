@@ -99,7 +99,12 @@ NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
         labels_[std::size_t(fishNo - 1)] = label;
         connect(label, &Control::clicked, this, [this, fishNo] { emit nameClicked(fishNo); });
         connect(label, &Control::pointerMoved, this, [this, fishNo] { pointerOverName(fishNo); });
-        connect(label, &Control::touched, this, &NameGrid::dropHighlight);
+        // A finger has no pointer to move away: once it is lifted, the name
+        // is left as the pointer would leave it for the background.
+        connect(label, &Control::touchReleased, this, [this, fishNo] {
+            lastPointed_ = fishNo;
+            pointerOverBackground();
+        });
     }
     placeKeys();
     if (auto *screen = qobject_cast<ScreenWindow *>(&window))
@@ -143,16 +148,6 @@ void NameGrid::pointerOverName(int fishNo)
 void NameGrid::pointerOverBackground()
 {
     setMarked(lastPointed_, false);
-    highlighted_ = 0;
-    focusChanged();
-}
-
-void NameGrid::dropHighlight()
-{
-    // A finger leaves no highlight, and takes away one the pointer or the
-    // keys left; a name the tap then marks shows its mark.
-    if (highlighted_ != 0)
-        setMarked(highlighted_, false);
     highlighted_ = 0;
     focusChanged();
 }

@@ -73,8 +73,6 @@ public:
     void setMarked(int fishNo, bool marked);
     // The pointer moved over the window's own background.
     void pointerOverBackground();
-    // A finger touched a name: nothing is highlighted.
-    void dropHighlight();
 
     // An arrow key: moves the highlight and takes the keyboard focus.
     void move(GridMove move);

@@ -22,7 +22,7 @@ ScreenWindow::ScreenWindow()
     // On the whole window, whichever control has the keyboard. Escape never
     // does more than leave full screen.
     auto *toggle = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(toggle, &QShortcut::activated, this, [this] { setFullScreen(!isFullScreen()); });
+    connect(toggle, &QShortcut::activated, this, [this] { setFullScreen(!fullScreen_); });
     auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(leave, &QShortcut::activated, this, [this] { setFullScreen(false); });
 }
@@ -66,8 +66,9 @@ void ScreenWindow::showFullScreenOrNot(bool fullScreen)
 
 void ScreenWindow::setFullScreen(bool on)
 {
-    if (on == isFullScreen() && isVisible())
+    if (on == fullScreen_ && isVisible())
         return;
+    fullScreen_ = on;
     if (on) {
         // The design's fixed size would keep the window from filling the screen.
         setMinimumSize(0, 0);
@@ -84,7 +85,7 @@ void ScreenWindow::setFullScreen(bool on)
 
 void ScreenWindow::updateScale()
 {
-    const Scale scale = isFullScreen() ? fitScale(size(), designSize_) : Scale{};
+    const Scale scale = fullScreen_ ? fitScale(size(), designSize_) : Scale{};
     if (scale == scale_)
         return;
     scale_ = scale;
@@ -110,8 +111,14 @@ void ScreenWindow::resizeEvent(QResizeEvent *event)
 void ScreenWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        updateScale();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Taken out of full screen by the window system, the design goes back
+    // to its own size.
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    if (fullScreen_ && change->oldState().testFlag(Qt::WindowFullScreen) && !isFullScreen())
+        setFullScreen(false);
+    updateScale();
 }
 
 void ScreenWindow::paintEvent(QPaintEvent *event)

@@ -29,6 +29,7 @@ public:
     // Shows the window, full screen or at its design size.
     void showFullScreenOrNot(bool fullScreen);
     void setFullScreen(bool on);
+    bool fullScreen() const { return fullScreen_; }
     // The scale the design is drawn at.
     const Scale &scale() const { return scale_; }
 
@@ -53,6 +54,7 @@ private:
     QSize designSize_;
     bool fixedSize_ = true;
     Scale scale_;
+    bool fullScreen_ = false;  // as the program asked; the window system may take a moment
     bool closingByProgram_ = false;
 };
 
