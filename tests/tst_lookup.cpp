@@ -153,19 +153,23 @@ private slots:
     void pointerAndTapsAtEveryScale_data()
     {
         QTest::addColumn<QSize>("screen");
-        QTest::newRow("windowed") << QSize();
-        QTest::newRow("scale 2.5") << QSize(1920, 1200);
-        QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+        QTest::addColumn<int>("captionPixels");  // the caption line's 20.25 points, laid out at the scale
+        QTest::newRow("windowed") << QSize() << 27;
+        QTest::newRow("scale 2.5") << QSize(1920, 1200) << 68;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 122;
     }
     void pointerAndTapsAtEveryScale()
     {
         QFETCH(QSize, screen);
+        QFETCH(int, captionPixels);
         LookupFixture f;
         f.world.showOn(screen);
+        QCOMPARE(f.captionLine()->font().pixelSize(), captionPixels);
         QWidget *window = f.world.window();
+        // (The pointer stays on the test's 800 x 600 screen.)
         QTest::mouseMove(window, QPoint(2, 2));
-        QTest::mouseMove(window, f.centreOf(21));
-        QCOMPARE(f.world.redNames(), QList<int>{21});
+        QTest::mouseMove(window, f.centreOf(2));
+        QCOMPARE(f.world.redNames(), QList<int>{2});
         // A tap chooses as a click does, and the name is left as the pointer
         // leaves it: a finger cannot move away.
         f.world.tap(f.centreOf(5));
