@@ -19,6 +19,11 @@
         <translation>メディアのフォルダ DIR（指定がなければプログラムが使うフォルダ）を調べ、問題をすべて知らせて終わります。終了コード 0: 問題なし、1: プログラムが止まる問題あり、2: 注意だけ。</translation>
     </message>
     <message>
+        <location filename="../src/app/main.cpp" line="61"/>
+        <source>Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.</source>
+        <translation>全画面で始めます。どの画面も画面いっぱいに拡大します。F11 で切り替え、Esc で戻ります。</translation>
+    </message>
+    <message>
         <location filename="../src/app/main.cpp" line="62"/>
         <source>With --check-media: the folder to check.</source>
         <translation>--check-media と一緒に: 調べるフォルダ。</translation>
