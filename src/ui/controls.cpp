@@ -266,9 +266,8 @@ void PictureBox::drawPicture()
         return;
     }
     const qreal ratio = devicePixelRatioF();
-    QPixmap scaled = picture_.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(ratio);
-    setPixmap(scaled);
+    const QSize fitted = picture_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
+    setPixmap(smoothlyScaled(picture_, fitted, ratio));
 }
 
 void PictureBox::centreOn(const TwipsRectF &frame)
@@ -300,6 +299,16 @@ void Button::setScale(const Scale &scale)
     setFont(designFont(font_, scale_.factor));
     if (face_)
         setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
+}
+
+QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio)
+{
+    // Pictures of a colour table are scaled far faster once in true colour.
+    QImage image = picture.toImage();
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QPixmap scaled = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
 }
 
 bool fromTouch(const QMouseEvent &event)

@@ -140,6 +140,10 @@ private:
     Scale scale_;
 };
 
+// A picture smoothly scaled to a size in device pixels, for a device pixel
+// ratio.
+QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio);
+
 // Whether a pointer event comes from a finger on a touch screen rather than
 // from a mouse.
 bool fromTouch(const QMouseEvent &event);

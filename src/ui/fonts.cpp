@@ -1,8 +1,11 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace sakana {
 
@@ -46,19 +49,42 @@ int designPixelSize(const FontDesign &design, double scale)
     return int(std::lround(design.points * 96.0 / 72.0 * scale));
 }
 
-} // namespace
-
-QFont designFont(const FontDesign &design, double scale)
+QFont makeFont(const FontDesign &design, int pixelSize)
 {
     QFont font;
     font.setFamilies(familiesFor(design.face, design.bold));
     font.setStyleHint(QFont::Serif);
     // Sizes are fixed in pixels so that the text keeps the size it has at
     // 96 dots per inch, where the twips of the layout are pixels too.
-    font.setPixelSize(designPixelSize(design, scale));
+    font.setPixelSize(pixelSize);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
+}
+
+// The fonts of a scaled design are kept for the whole run: their letters,
+// once drawn at a large size, then stay ready from one opening of a screen
+// to the next, where a fresh font would draw them all again.
+QFont scaledFont(const FontDesign &design, int pixelSize)
+{
+    using Key = std::tuple<int, int, bool, bool>;
+    static std::map<Key, QFont> fonts;
+    const Key key{int(design.face), pixelSize, design.bold, design.italic};
+    auto found = fonts.find(key);
+    if (found == fonts.end()) {
+        found = fonts.emplace(key, makeFont(design, pixelSize)).first;
+        // Measuring makes the font's engine, which the kept font then holds.
+        QFontMetrics(found->second).ascent();
+    }
+    return found->second;
+}
+
+} // namespace
+
+QFont designFont(const FontDesign &design, double scale)
+{
+    const int pixelSize = designPixelSize(design, scale);
+    return scale == 1.0 ? makeFont(design, pixelSize) : scaledFont(design, pixelSize);
 }
 
 int designAscent(const FontDesign &design, double scale)
