@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace sakana {
 
@@ -239,9 +241,10 @@ void PictureBox::loadPicture(const QString &path)
     showPicture(QPixmap::fromImage(readPicture(path)));
 }
 
-void PictureBox::showPicture(const QPixmap &picture)
+void PictureBox::showPicture(const QPixmap &picture, bool builtIn)
 {
     picture_ = picture;
+    builtIn_ = builtIn;
     if (!hasScaledContents()) {
         TwipsRectF rect = twipsRect();
         rect.width = pixelsToTwips(picture.width());
@@ -267,7 +270,7 @@ void PictureBox::drawPicture()
     }
     const qreal ratio = devicePixelRatioF();
     const QSize fitted = picture_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
-    setPixmap(smoothlyScaled(picture_, fitted, ratio));
+    setPixmap(smoothlyScaled(picture_, fitted, ratio, builtIn_));
 }
 
 void PictureBox::centreOn(const TwipsRectF &frame)
@@ -301,8 +304,17 @@ void Button::setScale(const Scale &scale)
         setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
 }
 
-QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio)
+QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool keep)
 {
+    using Key = std::tuple<qint64, int, int, qreal>;
+    // Never destroyed: a pixmap must not outlive the application.
+    static auto *kept = new std::map<Key, QPixmap>;
+    const Key key{picture.cacheKey(), size.width(), size.height(), ratio};
+    if (keep) {
+        if (const auto found = kept->find(key); found != kept->end())
+            return found->second;
+        return kept->emplace(key, smoothlyScaled(picture, size, ratio, false)).first->second;
+    }
     // Pictures of a colour table are scaled far faster once in true colour.
     QImage image = picture.toImage();
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);

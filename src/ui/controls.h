@@ -106,8 +106,9 @@ public:
     // the picture's own size. Throws MediaError when the file cannot be
     // opened, read or decoded.
     void loadPicture(const QString &path);
-    // Shows a picture already read, as loadPicture() does.
-    void showPicture(const QPixmap &picture);
+    // Shows a picture already read, as loadPicture() does; a built-in one is
+    // scaled once for each size and kept.
+    void showPicture(const QPixmap &picture, bool builtIn = false);
     // Moves the box so that its centre falls on the frame's centre, to the
     // fraction of a twip; a picture larger than the frame reaches beyond it
     // by the same amount on both sides.
@@ -122,6 +123,7 @@ private:
     void drawPicture();
 
     QPixmap picture_;  // as read, at its own size
+    bool builtIn_ = false;
 };
 
 // A push button placed in twips, whose whole face shows the design colour.
@@ -141,8 +143,9 @@ private:
 };
 
 // A picture smoothly scaled to a size in device pixels, for a device pixel
-// ratio.
-QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio);
+// ratio. A picture that stays for the whole run (a built-in one) is scaled
+// once for each size and kept.
+QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool keep = false);
 
 // Whether a pointer event comes from a finger on a touch screen rather than
 // from a mouse.

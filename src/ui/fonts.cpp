@@ -68,11 +68,12 @@ QFont makeFont(const FontDesign &design, int pixelSize)
 QFont scaledFont(const FontDesign &design, int pixelSize)
 {
     using Key = std::tuple<int, int, bool, bool>;
-    static std::map<Key, QFont> fonts;
+    // Never destroyed: a font must not outlive the application's font cache.
+    static auto *fonts = new std::map<Key, QFont>;
     const Key key{int(design.face), pixelSize, design.bold, design.italic};
-    auto found = fonts.find(key);
-    if (found == fonts.end()) {
-        found = fonts.emplace(key, makeFont(design, pixelSize)).first;
+    auto found = fonts->find(key);
+    if (found == fonts->end()) {
+        found = fonts->emplace(key, makeFont(design, pixelSize)).first;
         // Measuring makes the font's engine, which the kept font then holds.
         QFontMetrics(found->second).ascent();
     }

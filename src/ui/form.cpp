@@ -67,7 +67,7 @@ void Form::showPictures(const WindowDesign &design)
     if (design.backgroundPicture)
         window_.setBackgroundPicture(builtInPicture(design.backgroundPicture));
     for (const auto &[box, name] : pendingPictures_)
-        box->showPicture(builtInPicture(name));
+        box->showPicture(builtInPicture(name), true);
     pendingPictures_.clear();
 }
 

@@ -12,23 +12,6 @@
 
 namespace sakana {
 
-namespace {
-
-// The picture smoothly scaled to that many device pixels. The last one made
-// is kept, since the next screen shows the same background at the same size.
-QPixmap scaledPicture(const QPixmap &picture, QSize size, qreal ratio)
-{
-    static QPixmap source;
-    static QPixmap scaled;
-    if (source.cacheKey() != picture.cacheKey() || scaled.size() != size || scaled.devicePixelRatio() != ratio) {
-        source = picture;
-        scaled = smoothlyScaled(picture, size, ratio);
-    }
-    return scaled;
-}
-
-} // namespace
-
 ScreenWindow::ScreenWindow()
 {
     // Before any control exists, so that a screen reader meets each one
@@ -150,7 +133,7 @@ void ScreenWindow::paintEvent(QPaintEvent *event)
     }
     const QRect target = scale_.toPixels({0, 0, pixelsToTwips(background_.width()), pixelsToTwips(background_.height())});
     if (scaledBackground_.isNull())
-        scaledBackground_ = scaledPicture(background_, target.size() * devicePixelRatioF(), devicePixelRatioF());
+        scaledBackground_ = smoothlyScaled(background_, target.size() * devicePixelRatioF(), devicePixelRatioF(), true);
     painter.drawPixmap(target.topLeft(), scaledBackground_);
 }
 
