@@ -287,10 +287,7 @@ Button::Button(const QString &caption, const TwipsRectF &rect, const FontDesign 
                QWidget *parent)
     : QPushButton(caption, parent), rect_(rect), font_(font), face_(face)
 {
-    setGeometry(scale_.toPixels(rect_));
-    setFont(designFont(font_, scale_.factor));
-    if (face_)
-        setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
+    layOut();
 }
 
 void Button::setScale(const Scale &scale)
@@ -298,6 +295,11 @@ void Button::setScale(const Scale &scale)
     if (scale_ == scale)
         return;
     scale_ = scale;
+    layOut();
+}
+
+void Button::layOut()
+{
     setGeometry(scale_.toPixels(rect_));
     setFont(designFont(font_, scale_.factor));
     if (face_)

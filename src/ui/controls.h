@@ -101,7 +101,6 @@ public:
     explicit PictureBox(QWidget *parent);
 
     void setStretch(bool on) { setScaledContents(on); }
-    bool stretches() const { return hasScaledContents(); }
     // Reads the picture file and shows it; without stretching the box takes
     // the picture's own size. Throws MediaError when the file cannot be
     // opened, read or decoded.
@@ -136,6 +135,8 @@ public:
     void setScale(const Scale &scale);
 
 private:
+    void layOut();
+
     TwipsRectF rect_;
     FontDesign font_;
     std::optional<Bgr> face_;
