@@ -155,13 +155,21 @@ private slots:
     void theListHoldsTheFortyNames_data()
     {
         QTest::addColumn<Destination>("screen");
-        QTest::newRow("lookup") << Destination::Lookup;
-        QTest::newRow("drill") << Destination::Drill;
+        QTest::addColumn<QSize>("display");  // full screen on one of this size; none: windowed
+        QTest::addColumn<QRect>("lastName");  // where the reader says the fortieth name is
+        QTest::newRow("lookup") << Destination::Lookup << QSize() << QRect(600, 440, 155, 19);
+        QTest::newRow("drill") << Destination::Drill << QSize() << QRect(600, 440, 155, 19);
+        QTest::newRow("drill, full screen 1920 x 1080") << Destination::Drill << QSize(1920, 1080)
+                                                        << QRect(96 + 1350, 990, 349, 43);
     }
     void theListHoldsTheFortyNames()
     {
         QFETCH(Destination, screen);
+        QFETCH(QSize, display);
+        QFETCH(QRect, lastName);
         Fixture f(screen);
+        f.world.showOn(display);
+        const QPoint origin = f.world.window()->mapToGlobal(QPoint(0, 0));
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(f.world.window());
         QAccessibleInterface *list = f.iface(QStringLiteral("nameKeys"));
         QCOMPARE(list->parent(), window);
@@ -175,6 +183,7 @@ private slots:
             QCOMPARE(list->indexOfChild(item), fishNo - 1);
             QCOMPARE(window->indexOfChild(item), -1);
         }
+        QCOMPARE(list->child(39)->rect(), lastName.translated(origin));
         for (int k = 0; k < window->childCount(); ++k)
             QVERIFY(!window->child(k)->object()->objectName().startsWith(QStringLiteral("name")) ||
                     window->child(k) == list);

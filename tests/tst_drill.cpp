@@ -63,11 +63,16 @@ struct DrillFixture {
     void click(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
     // Lets the running feedback wait run out.
     void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
-    // Answers every question, the first `right` of them rightly.
-    void answerAll(int right)
+    // Answers every question, the first `right` of them rightly; by taps
+    // of a finger, or by clicks.
+    void answerAll(int right, bool taps = false)
     {
         for (int question = 1; question <= 40; ++question) {
-            click(question <= right ? fishAt(question) : otherThan(fishAt(question)));
+            const int fishNo = question <= right ? fishAt(question) : otherThan(fishAt(question));
+            if (taps)
+                world.tap(world.name(fishNo)->geometry().center());
+            else
+                click(fishNo);
             endWait();
         }
     }
@@ -170,13 +175,19 @@ private slots:
         QTest::addColumn<int>("percent");
         QTest::addColumn<QString>("sound");
         QTest::addColumn<QSize>("medal");  // empty: the fail notice
-        QTest::newRow("19 right: fail") << 19 << 47 << "fail" << QSize();
-        QTest::newRow("20 right: copper") << 20 << 50 << "pass" << QSize(200, 190);
-        QTest::newRow("29 right: copper") << 29 << 72 << "pass" << QSize(200, 190);
-        QTest::newRow("30 right: silver") << 30 << 75 << "pass" << QSize(100, 80);
-        QTest::newRow("35 right: silver") << 35 << 87 << "pass" << QSize(100, 80);
-        QTest::newRow("36 right: gold") << 36 << 90 << "pass" << QSize(50, 60);
-        QTest::newRow("40 right: gold") << 40 << 100 << "pass" << QSize(50, 60);
+        QTest::addColumn<QSize>("medalBox");
+        QTest::addColumn<QSize>("screen");  // played by taps full screen on one of this size; none: by clicks
+        const QSize box(202, 250);
+        QTest::newRow("19 right: fail") << 19 << 47 << "fail" << QSize() << box << QSize();
+        QTest::newRow("20 right: copper") << 20 << 50 << "pass" << QSize(200, 190) << box << QSize();
+        QTest::newRow("29 right: copper") << 29 << 72 << "pass" << QSize(200, 190) << box << QSize();
+        QTest::newRow("30 right: silver") << 30 << 75 << "pass" << QSize(100, 80) << box << QSize();
+        QTest::newRow("35 right: silver") << 35 << 87 << "pass" << QSize(100, 80) << box << QSize();
+        QTest::newRow("36 right: gold") << 36 << 90 << "pass" << QSize(50, 60) << box << QSize();
+        QTest::newRow("40 right: gold") << 40 << 100 << "pass" << QSize(50, 60) << box << QSize();
+        QTest::newRow("tapped at scale 2.5: gold") << 36 << 90 << "pass" << QSize(50, 60) << QSize(505, 625)
+                                                   << QSize(1920, 1200);
+        QTest::newRow("tapped on 1920 x 1080: fail") << 19 << 47 << "fail" << QSize() << box << QSize(1920, 1080);
     }
     void grades()
     {
@@ -184,8 +195,11 @@ private slots:
         QFETCH(int, percent);
         QFETCH(QString, sound);
         QFETCH(QSize, medal);
+        QFETCH(QSize, medalBox);
+        QFETCH(QSize, screen);
         DrillFixture f;
-        f.answerAll(right);
+        f.world.showOn(screen);
+        f.answerAll(right, !screen.isEmpty());
         QCOMPARE(f.text("scorePercent"), QString::number(percent));
         // The last answer's sound, then the grade's; no further question.
         QCOMPARE(f.heard().mid(f.heard().size() - 2),
@@ -197,9 +211,15 @@ private slots:
         QCOMPARE(f.picture("medal")->isVisible(), !medal.isEmpty());
         if (!medal.isEmpty()) {
             QCOMPARE(f.picture("medal")->pixmap().size(), medal);
-            QCOMPARE(f.picture("medal")->size(), QSize(202, 250));  // stretched to the box
+            QCOMPARE(f.picture("medal")->size(), medalBox);  // stretched to the box
         }
         QVERIFY(f.world.errors.errors.empty());
+        if (!screen.isEmpty()) {
+            // Restarted by a tap, with no name left red.
+            f.world.tap(f.picture("restartPicture")->geometry().center());
+            QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+            QCOMPARE(f.world.redNames(), QList<int>{});
+        }
     }
 
     void rightAndWrongFeedback()

@@ -340,6 +340,31 @@ private slots:
         QVERIFY(before != after);
     }
 
+    // F11 switches full screen on and off, Escape only ever leaves it, and
+    // each screen opens as the one before it was left.
+    void fullScreenKeys()
+    {
+        KeyFixture f(Destination::Menu);
+        f.keys({Qt::Key_Escape});
+        QVERIFY(f.world.window()->isVisible() && !f.world.window()->isFullScreen());
+        QCOMPARE(f.world.endCalls, 0);
+        f.keys({Qt::Key_F11});
+        QVERIFY(f.world.window()->isFullScreen());
+        QCOMPARE(f.world.window()->scale().factor, 800.0 / 766);  // the test's screen is 800 x 800
+        f.keys({Qt::Key_Return});  // 魚しらべ
+        f.world.tickAt(f.world.clock.now + 3, QStringLiteral("departureTimer"));
+        QCOMPARE(f.world.window()->windowTitle(), QStringLiteral("魚しらべ"));
+        QVERIFY(f.world.window()->isFullScreen());
+        QCOMPARE(f.world.name(22)->geometry(), QRect(625, 150 + 83, 161, 20));
+        f.world.activate();
+        f.keys({Qt::Key_Escape});
+        QVERIFY(!f.world.window()->isFullScreen());
+        QCOMPARE(f.world.window()->size(), QSize(768, 480));
+        QCOMPARE(f.world.name(22)->geometry(), QRect(600, 80, 155, 19));
+        f.keys({Qt::Key_F11});
+        QVERIFY(f.world.window()->isFullScreen());
+    }
+
     void restartByKey_data()
     {
         QTest::addColumn<bool>("failAll");

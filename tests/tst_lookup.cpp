@@ -124,9 +124,14 @@ private slots:
         QTest::addColumn<double>("left");
         QTest::addColumn<double>("top");
         QTest::addColumn<QRect>("pixels");
-        QTest::newRow("exactly the frame") << "lookupframe.gif" << 3150.0 << 1005.0 << QRect(210, 67, 342, 322);
-        QTest::newRow("smaller") << "small.gif" << 4965.0 << 2820.0 << QRect(331, 188, 100, 80);
-        QTest::newRow("larger, odd size") << "large.gif" << 2707.5 << 787.5 << QRect(180, 52, 401, 351);
+        QTest::addColumn<QSize>("screen");  // full screen on one of this size; none: windowed
+        QTest::newRow("exactly the frame") << "lookupframe.gif" << 3150.0 << 1005.0 << QRect(210, 67, 342, 322) << QSize();
+        QTest::newRow("smaller") << "small.gif" << 4965.0 << 2820.0 << QRect(331, 188, 100, 80) << QSize();
+        QTest::newRow("larger, odd size") << "large.gif" << 2707.5 << 787.5 << QRect(180, 52, 401, 351) << QSize();
+        QTest::newRow("smaller, scale 2.5") << "small.gif" << 4965.0 << 2820.0 << QRect(828, 470, 250, 200)
+                                            << QSize(1920, 1200);
+        QTest::newRow("larger, 1920 x 1080") << "large.gif" << 2707.5 << 787.5 << QRect(96 + 406, 118, 902, 790)
+                                             << QSize(1920, 1080);
     }
     void centring()
     {
@@ -134,11 +139,45 @@ private slots:
         QFETCH(double, left);
         QFETCH(double, top);
         QFETCH(QRect, pixels);
+        QFETCH(QSize, screen);
         LookupFixture f(picture);
+        f.world.showOn(screen);
         f.click(11);
         QCOMPARE(f.picture()->twipsRect().left, left);
         QCOMPARE(f.picture()->twipsRect().top, top);
         QCOMPARE(f.picture()->geometry(), pixels);
+        // Drawn at the box's size, not cut from the picture's corner.
+        QCOMPARE(f.picture()->pixmap().deviceIndependentSize().toSize(), pixels.size());
+    }
+
+    void pointerAndTapsAtEveryScale_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("captionPixels");  // the caption line's 20.25 points, laid out at the scale
+        QTest::newRow("windowed") << QSize() << 27;
+        QTest::newRow("scale 2.5") << QSize(1920, 1200) << 68;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 122;
+    }
+    void pointerAndTapsAtEveryScale()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, captionPixels);
+        LookupFixture f;
+        f.world.showOn(screen);
+        QCOMPARE(f.captionLine()->font().pixelSize(), captionPixels);
+        QWidget *window = f.world.window();
+        // (The pointer stays on the test's 800 x 600 screen.)
+        QTest::mouseMove(window, QPoint(2, 2));
+        QTest::mouseMove(window, f.centreOf(2));
+        QCOMPARE(f.world.redNames(), QList<int>{2});
+        // A tap chooses as a click does, and the name is left as the pointer
+        // leaves it: a finger cannot move away.
+        f.world.tap(f.centreOf(5));
+        QCOMPARE(f.captionLine()->text(), QStringLiteral("さかな5"));
+        QVERIFY(f.picture()->isVisible());
+        QCOMPARE(f.world.redNames(), QList<int>{});
+        f.world.tap(f.button("toMenuButton")->geometry().center());
+        QCOMPARE(f.world.sounds.played, (std::vector<Sound>{Sound::Name, Sound::Button}));
     }
 
     void largePictureLiesUnderTheCaptionAndOverTheNames()

@@ -3,6 +3,7 @@
 #include "screens/menu/menudesign.h"
 #include "support/world.h"
 #include "ui/colours.h"
+#include "ui/scale.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -273,6 +274,39 @@ private slots:
         const QFont font = designFont(regular);
         QVERIFY2(QFontInfo(font).family().startsWith(QLatin1String("IPA")), qPrintable(QFontInfo(font).family()));
         QCOMPARE(designAscent(regular), QFontMetrics(font).ascent());
+    }
+
+    // The one scale a full screen draws a design at, and where it puts a
+    // rectangle of the design: the lookup's 魚ドリル button.
+    void fullScreenScale_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<QPoint>("origin");
+        QTest::addColumn<QRect>("button");
+        QTest::newRow("the design's size") << QSize(768, 480) << QSize(768, 480) << 1.0 << QPoint(0, 0)
+                                           << QRect(544, 18, 90, 32);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QSize(768, 480) << 2.25 << QPoint(96, 0)
+                                     << QRect(96 + 1224, 40, 202, 72);
+        QTest::newRow("menu, 1920 x 1080") << QSize(1920, 1080) << QSize(766, 478) << 1080.0 / 478 << QPoint(94, 0)
+                                           << QRect(94 + 1229, 41, 203, 72);
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << QSize(768, 480) << 4.5 << QPoint(192, 0)
+                                     << QRect(192 + 2448, 81, 405, 144);
+        QTest::newRow("upright tablet") << QSize(1200, 1920) << QSize(768, 480) << 1.5625 << QPoint(0, 585)
+                                        << QRect(850, 585 + 28, 141, 50);
+    }
+    void fullScreenScale()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, design);
+        QFETCH(double, factor);
+        QFETCH(QPoint, origin);
+        QFETCH(QRect, button);
+        const Scale scale = fitScale(screen, design);
+        QCOMPARE(scale.factor, factor);
+        QCOMPARE(scale.origin, origin);
+        QCOMPARE(scale.toPixels({8160, 270, 1350, 480}), button);
     }
 
     // A bold caption still fits its label: its letters end above the label's

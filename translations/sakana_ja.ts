@@ -20,6 +20,11 @@
     </message>
     <message>
         <location filename="../src/app/main.cpp" line="109"/>
+        <source>Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.</source>
+        <translation>全画面で始めます。どの画面も画面いっぱいに拡大します。F11 で切り替え、Esc で戻ります。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="110"/>
         <source>With --check-media: the folder to check.</source>
         <translation>--check-media と一緒に: 調べるフォルダ。</translation>
     </message>

@@ -106,8 +106,12 @@ int main(int argc, char *argv[])
         QStringLiteral("check-media"),
         QCoreApplication::translate("CommandLine", "Check the media folder DIR (or the one the program would use), report every problem and end. "
            "Exit status 0: complete; 1: the program would stop; 2: warnings only."));
+    const QCommandLineOption fullScreenOption(
+        QStringLiteral("fullscreen"),
+        QCoreApplication::translate("CommandLine", "Start full screen, every screen scaled to fill it. F11 switches, Escape leaves."));
     parser.addOption(mediaOption);
     parser.addOption(checkOption);
+    parser.addOption(fullScreenOption);
     parser.addPositionalArgument(QStringLiteral("DIR"), QCoreApplication::translate("CommandLine", "With --check-media: the folder to check."),
                                  QStringLiteral("[DIR]"));
     parser.process(app);
@@ -151,6 +155,7 @@ int main(int argc, char *argv[])
     sakana::SystemRandom random;
     sakana::ModuleSoundPlayer sounds(*media, QDir::cleanPath(programDirectory + QStringLiteral("/" SAKANA_SOUND_MODULE)));
     sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
+    screens.setFullScreen(parser.isSet(fullScreenOption));
 
     // The menu opens inside the event loop, where a failing step is reported.
     QTimer::singleShot(0, &app, sakana::guarded(errors, [&screens, &sounds] {

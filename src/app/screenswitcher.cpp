@@ -54,8 +54,10 @@ void ScreenSwitcher::go(Destination destination)
 {
     if (ended_)
         return;
-    if (Screen *open = current())
+    if (Screen *open = current()) {
+        fullScreen_ = open->window()->fullScreen();
         open->close();
+    }
     if (destination == Destination::End) {
         ended_ = true;
         endProgram_();
@@ -64,7 +66,7 @@ void ScreenSwitcher::go(Destination destination)
     auto &slot = screens_[slotOf(destination)];
     if (!slot)
         slot = make(destination);
-    slot->open();
+    slot->open(fullScreen_);
 }
 
 Screen *ScreenSwitcher::screen(Destination destination) const

@@ -32,6 +32,9 @@ public:
     ~ScreenSwitcher() override;
 
     void go(Destination destination) override;
+    // Whether the next screen opens full screen. Each screen after it opens
+    // as the one before it was left.
+    void setFullScreen(bool on) { fullScreen_ = on; }
 
     // The screen, or null before its first opening.
     Screen *screen(Destination destination) const;
@@ -45,6 +48,7 @@ private:
     std::function<void()> endProgram_;
     std::array<std::unique_ptr<Screen>, 3> screens_{};
     bool ended_ = false;
+    bool fullScreen_ = false;
 };
 
 } // namespace sakana

@@ -3,12 +3,17 @@
 #include "media/picturefile.h"
 #include "ui/twips.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPointingDevice>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace sakana {
 
@@ -17,6 +22,18 @@ namespace {
 // restart picture alike.
 constexpr Bgr kFocusMarkColour = colours::kYellow;
 constexpr int kFocusMarkWidth = 2;  // pixels
+
+// A raised button whose whole face shows the design colour, the same on
+// every desktop; it looks pressed while held and has a dark edge while it
+// holds the focus.
+QString buttonStyleSheet(const QColor &face, int border)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: %4px outset %2; }"
+                          "QPushButton:focus { border-color: %3; }"
+                          "QPushButton:pressed { border-style: inset; }")
+        .arg(face.name(), face.lighter(140).name(), face.darker(250).name())
+        .arg(border);
+}
 }
 
 TwipsRectF wholeTwips(const TwipsRectF &rect)
@@ -36,8 +53,29 @@ Control::Control(QWidget *parent) : QLabel(parent)
 void Control::setTwipsRect(const TwipsRectF &rect)
 {
     rect_ = rect;
-    setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
-                twipsToPixels(rect.height));
+    setGeometry(scale_.toPixels(rect));
+}
+
+void Control::setDesignFont(const FontDesign &font)
+{
+    font_ = font;
+    scaleChanged();
+}
+
+void Control::setScale(const Scale &scale)
+{
+    if (scale_ == scale)
+        return;
+    scale_ = scale;
+    scaleChanged();
+}
+
+void Control::scaleChanged()
+{
+    setGeometry(scale_.toPixels(rect_));
+    if (font_)
+        setFont(sakana::designFont(*font_, scale_.factor));
+    update();
 }
 
 void Control::mousePressEvent(QMouseEvent *event)
@@ -53,6 +91,8 @@ void Control::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+    if (fromTouch(*event))
+        emit touchReleased();
 }
 
 void Control::mouseDoubleClickEvent(QMouseEvent *event)
@@ -124,12 +164,13 @@ void Control::paintFocusMark()
     if (!focusMark_)
         return;
     QPainter painter(this);
+    const int width = scale_.pixels(kFocusMarkWidth);
     QPen pen(toQColor(kFocusMarkColour));
-    pen.setWidth(kFocusMarkWidth);
+    pen.setWidth(width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const int inset = kFocusMarkWidth / 2;
+    const int inset = width / 2;
     painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
@@ -153,10 +194,26 @@ void Label::setForeColour(Bgr colour)
     setPalette(pal);
 }
 
-void Label::setTextRaise(int pixels)
+void Label::setBorder(bool on)
 {
-    textRaise_ = pixels;
-    update();
+    border_ = on;
+    setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(scale().pixels(1));
+}
+
+void Label::scaleChanged()
+{
+    Control::scaleChanged();
+    if (border_)
+        setLineWidth(scale().pixels(1));
+    textRaise_ = 0;
+    if (designFont() && designFont()->bold) {
+        // A face with a real bold weight may stand taller above its baseline
+        // than the regular face the layout was made for; the text keeps the
+        // regular face's baseline, so that it fits its label as designed.
+        const int taller = QFontMetrics(font()).ascent() - designAscent(*designFont(), scale().factor);
+        textRaise_ = std::max(taller, 0);
+    }
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -184,15 +241,36 @@ void PictureBox::loadPicture(const QString &path)
     showPicture(QPixmap::fromImage(readPicture(path)));
 }
 
-void PictureBox::showPicture(const QPixmap &picture)
+void PictureBox::showPicture(const QPixmap &picture, bool builtIn)
 {
-    setPixmap(picture);
+    picture_ = picture;
+    builtIn_ = builtIn;
     if (!hasScaledContents()) {
         TwipsRectF rect = twipsRect();
         rect.width = pixelsToTwips(picture.width());
         rect.height = pixelsToTwips(picture.height());
         setTwipsRect(rect);
     }
+    drawPicture();
+}
+
+void PictureBox::scaleChanged()
+{
+    Control::scaleChanged();
+    drawPicture();
+}
+
+void PictureBox::drawPicture()
+{
+    // A stretching box scales its picture as it paints it; at the unit scale
+    // the picture shows pixel for pixel, as it was read.
+    if (scale().isUnit() || hasScaledContents() || picture_.isNull()) {
+        setPixmap(picture_);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QSize fitted = picture_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
+    setPixmap(smoothlyScaled(picture_, fitted, ratio, builtIn_));
 }
 
 void PictureBox::centreOn(const TwipsRectF &frame)
@@ -203,6 +281,54 @@ void PictureBox::centreOn(const TwipsRectF &frame)
     rect.left = float(frame.left + (frame.width - rect.width) / 2);
     rect.top = float(frame.top + (frame.height - rect.height) / 2);
     setTwipsRect(rect);
+}
+
+Button::Button(const QString &caption, const TwipsRectF &rect, const FontDesign &font, std::optional<Bgr> face,
+               QWidget *parent)
+    : QPushButton(caption, parent), rect_(rect), font_(font), face_(face)
+{
+    layOut();
+}
+
+void Button::setScale(const Scale &scale)
+{
+    if (scale_ == scale)
+        return;
+    scale_ = scale;
+    layOut();
+}
+
+void Button::layOut()
+{
+    setGeometry(scale_.toPixels(rect_));
+    setFont(designFont(font_, scale_.factor));
+    if (face_)
+        setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
+}
+
+QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool keep)
+{
+    using Key = std::tuple<qint64, int, int, qreal>;
+    // Never destroyed: a pixmap must not outlive the application.
+    static auto *kept = new std::map<Key, QPixmap>;
+    const Key key{picture.cacheKey(), size.width(), size.height(), ratio};
+    if (keep) {
+        if (const auto found = kept->find(key); found != kept->end())
+            return found->second;
+        return kept->emplace(key, smoothlyScaled(picture, size, ratio, false)).first->second;
+    }
+    // Pictures of a colour table are scaled far faster once in true colour.
+    QImage image = picture.toImage();
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QPixmap scaled = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+bool fromTouch(const QMouseEvent &event)
+{
+    const QPointingDevice *device = event.pointingDevice();
+    return device && device->type() == QInputDevice::DeviceType::TouchScreen;
 }
 
 } // namespace sakana

@@ -1,19 +1,15 @@
 #pragma once
 
 #include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/scale.h"
 
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <optional>
 
 namespace sakana {
-
-// A rectangle in twips that may hold a fraction, as a centred picture's does.
-struct TwipsRectF {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-};
 
 // The rectangle rounded to whole twips, a half to the even one.
 TwipsRectF wholeTwips(const TwipsRectF &rect);
@@ -32,6 +28,12 @@ public:
 
     const TwipsRectF &twipsRect() const { return rect_; }
     void setTwipsRect(const TwipsRectF &rect);
+    // The font of the design, drawn at the scale.
+    void setDesignFont(const FontDesign &font);
+    // Draws the control at this scale of its design: place, font, border
+    // and picture.
+    void setScale(const Scale &scale);
+    const Scale &scale() const { return scale_; }
 
     // Takes the focus with Tab (never with a click, which leaves the focus
     // where it was).
@@ -46,6 +48,8 @@ public:
 signals:
     void clicked();
     void pointerMoved();
+    // A finger left the control after touching it, as the pointer leaves.
+    void touchReleased();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -57,9 +61,14 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void paintFocusMark();
+    // Lays the control out again after its scale changed.
+    virtual void scaleChanged();
+    const std::optional<FontDesign> &designFont() const { return font_; }
 
 private:
     TwipsRectF rect_;
+    Scale scale_;
+    std::optional<FontDesign> font_;
     bool pressed_ = false;
     bool focusMark_ = false;
 };
@@ -72,14 +81,16 @@ public:
 
     void setBackColour(Bgr colour);
     void setForeColour(Bgr colour);
-    // Draws the text this many pixels higher than the label would.
-    void setTextRaise(int pixels);
+    // A single-line border round the label.
+    void setBorder(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void scaleChanged() override;
 
 private:
-    int textRaise_ = 0;
+    bool border_ = false;
+    int textRaise_ = 0;  // pixels the text is drawn higher than the label would
 };
 
 // A picture box: shows a picture at its own size, or scaled to the box when
@@ -94,12 +105,51 @@ public:
     // the picture's own size. Throws MediaError when the file cannot be
     // opened, read or decoded.
     void loadPicture(const QString &path);
-    // Shows a picture already read, as loadPicture() does.
-    void showPicture(const QPixmap &picture);
+    // Shows a picture already read, as loadPicture() does; a built-in one is
+    // scaled once for each size and kept.
+    void showPicture(const QPixmap &picture, bool builtIn = false);
     // Moves the box so that its centre falls on the frame's centre, to the
     // fraction of a twip; a picture larger than the frame reaches beyond it
     // by the same amount on both sides.
     void centreOn(const TwipsRectF &frame);
+
+protected:
+    void scaleChanged() override;
+
+private:
+    // Draws the picture at the box's size in pixels, smoothly scaled where
+    // the scale is not the unit one.
+    void drawPicture();
+
+    QPixmap picture_;  // as read, at its own size
+    bool builtIn_ = false;
 };
+
+// A push button placed in twips, whose whole face shows the design colour.
+// It adds no signals, and to everything that asks it is a QPushButton.
+class Button : public QPushButton {
+public:
+    Button(const QString &caption, const TwipsRectF &rect, const FontDesign &font, std::optional<Bgr> face,
+           QWidget *parent);
+
+    void setScale(const Scale &scale);
+
+private:
+    void layOut();
+
+    TwipsRectF rect_;
+    FontDesign font_;
+    std::optional<Bgr> face_;
+    Scale scale_;
+};
+
+// A picture smoothly scaled to a size in device pixels, for a device pixel
+// ratio. A picture that stays for the whole run (a built-in one) is scaled
+// once for each size and kept.
+QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool keep = false);
+
+// Whether a pointer event comes from a finger on a touch screen rather than
+// from a mouse.
+bool fromTouch(const QMouseEvent &event);
 
 } // namespace sakana

@@ -1,8 +1,11 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace sakana {
 
@@ -41,33 +44,57 @@ QStringList familiesFor(Face face, bool bold)
     return families;
 }
 
-int designPixelSize(const FontDesign &design)
+int designPixelSize(const FontDesign &design, double scale)
 {
-    return int(std::lround(design.points * 96.0 / 72.0));
+    return int(std::lround(design.points * 96.0 / 72.0 * scale));
 }
 
-} // namespace
-
-QFont designFont(const FontDesign &design)
+QFont makeFont(const FontDesign &design, int pixelSize)
 {
     QFont font;
     font.setFamilies(familiesFor(design.face, design.bold));
     font.setStyleHint(QFont::Serif);
     // Sizes are fixed in pixels so that the text keeps the size it has at
     // 96 dots per inch, where the twips of the layout are pixels too.
-    font.setPixelSize(designPixelSize(design));
+    font.setPixelSize(pixelSize);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
 }
 
-int designAscent(const FontDesign &design)
+// The fonts of a scaled design are kept for the whole run: their letters,
+// once drawn at a large size, then stay ready from one opening of a screen
+// to the next, where a fresh font would draw them all again.
+QFont scaledFont(const FontDesign &design, int pixelSize)
+{
+    using Key = std::tuple<int, int, bool, bool>;
+    // Never destroyed: a font must not outlive the application's font cache.
+    static auto *fonts = new std::map<Key, QFont>;
+    const Key key{int(design.face), pixelSize, design.bold, design.italic};
+    auto found = fonts->find(key);
+    if (found == fonts->end()) {
+        found = fonts->emplace(key, makeFont(design, pixelSize)).first;
+        // Measuring makes the font's engine, which the kept font then holds.
+        QFontMetrics(found->second).ascent();
+    }
+    return found->second;
+}
+
+} // namespace
+
+QFont designFont(const FontDesign &design, double scale)
+{
+    const int pixelSize = designPixelSize(design, scale);
+    return scale == 1.0 ? makeFont(design, pixelSize) : scaledFont(design, pixelSize);
+}
+
+int designAscent(const FontDesign &design, double scale)
 {
     // As the font engine does: scaled from font units and rounded to the
     // nearest whole pixel.
     constexpr int kAscentUnits = 1802;
     constexpr int kUnitsPerEm = 2048;
-    return (kAscentUnits * designPixelSize(design) + kUnitsPerEm / 2) / kUnitsPerEm;
+    return (kAscentUnits * designPixelSize(design, scale) + kUnitsPerEm / 2) / kUnitsPerEm;
 }
 
 } // namespace sakana

@@ -20,12 +20,14 @@ struct FontDesign {
 // nearest Japanese serif faces stand in for them; where bold is asked for,
 // the faces that really have a bold weight come first, since a face without
 // one is drawn regular at large sizes.
-QFont designFont(const FontDesign &design);
+//
+// At a scale the font is laid out again at that many times its size.
+QFont designFont(const FontDesign &design, double scale = 1.0);
 
 // How far, in pixels, the regular face the layout was made for reaches above
 // its baseline at the design's size: 1802/2048 of the em, the same in MS
 // Mincho and in IPA Mincho, which share their metrics. Knowing it saves
 // loading a regular face just to measure it.
-int designAscent(const FontDesign &design);
+int designAscent(const FontDesign &design, double scale = 1.0);
 
 } // namespace sakana

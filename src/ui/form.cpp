@@ -19,17 +19,6 @@ namespace sakana {
 
 namespace {
 
-// A raised button whose whole face shows the design colour, the same on
-// every desktop; it looks pressed while held and has a dark edge while it
-// holds the focus.
-QString buttonStyleSheet(const QColor &face)
-{
-    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
-                          "QPushButton:focus { border-color: %3; }"
-                          "QPushButton:pressed { border-style: inset; }")
-        .arg(face.name(), face.lighter(140).name(), face.darker(250).name());
-}
-
 TwipsRectF toF(const TwipsRect &rect)
 {
     return {double(rect.left), double(rect.top), double(rect.width), double(rect.height)};
@@ -78,7 +67,7 @@ void Form::showPictures(const WindowDesign &design)
     if (design.backgroundPicture)
         window_.setBackgroundPicture(builtInPicture(design.backgroundPicture));
     for (const auto &[box, name] : pendingPictures_)
-        box->showPicture(builtInPicture(name));
+        box->showPicture(builtInPicture(name), true);
     pendingPictures_.clear();
 }
 
@@ -94,13 +83,11 @@ void Form::setUpWindow(const WindowDesign &design)
         window_.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint);
-        window_.setFixedSize(client);
     } else {
         window_.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-        window_.resize(client);
     }
-    centreOnScreen(window_);
+    window_.setDesignSize(client, design.border == Border::FixedSingle);
 }
 
 QWidget *Form::create(const ControlDesign &design)
@@ -125,13 +112,9 @@ QWidget *Form::create(const ControlDesign &design)
         return box;
     }
     case Kind::Button: {
-        auto *button = new QPushButton(QString::fromUtf16(design.caption), &window_);
+        auto *button = new Button(QString::fromUtf16(design.caption), toF(design.rect), design.font,
+                                  design.backColour, &window_);
         button->setObjectName(QLatin1String(design.role));
-        button->setGeometry(twipsToPixels(design.rect.left), twipsToPixels(design.rect.top),
-                            twipsToPixels(design.rect.width), twipsToPixels(design.rect.height));
-        button->setFont(designFont(design.font));
-        if (design.backColour)
-            button->setStyleSheet(buttonStyleSheet(toQColor(*design.backColour)));
         // Enter, like Space, activates the button that holds the focus.
         button->setAutoDefault(true);
         button->setFocusPolicy(Qt::StrongFocus);
@@ -148,15 +131,7 @@ Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect
 {
     auto *label = new Label(&window);
     label->setTwipsRect(toF(rect));
-    label->setFont(designFont(design.font));
-    if (design.font.bold) {
-        // A face with a real bold weight may stand taller above its baseline
-        // than the regular face the layout was made for; the text keeps the
-        // regular face's baseline, so that it fits its label as designed.
-        const int taller = QFontMetrics(label->font()).ascent() - designAscent(design.font);
-        if (taller > 0)
-            label->setTextRaise(taller);
-    }
+    label->setDesignFont(design.font);
     label->setText(caption);
     if (design.foreColour)
         label->setForeColour(*design.foreColour);
@@ -165,10 +140,8 @@ Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect
         label->setAutoFillBackground(true);
     }
     label->setAlignment((design.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (design.border) {
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-    }
+    if (design.border)
+        label->setBorder(true);
     label->setVisible(design.visible);
     return label;
 }

@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/screenwindow.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -92,22 +93,36 @@ void NameKeys::focusOutEvent(QFocusEvent *event)
 NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
     : QObject(&window), keys_(new NameKeys(*this, window))
 {
-    QRect area;
     for (int fishNo = kFishCount; fishNo >= 1; --fishNo) {
         Label *label = createLabel(window, design, nameRect(fishNo), fishCaption(fishNo));
         label->setObjectName(QStringLiteral("name%1").arg(fishNo));
         labels_[std::size_t(fishNo - 1)] = label;
-        area |= label->geometry();
         connect(label, &Control::clicked, this, [this, fishNo] { emit nameClicked(fishNo); });
         connect(label, &Control::pointerMoved, this, [this, fishNo] { pointerOverName(fishNo); });
+        // A finger has no pointer to move away: once it is lifted, the name
+        // is left as the pointer would leave it for the background.
+        connect(label, &Control::touchReleased, this, [this, fishNo] {
+            lastPointed_ = fishNo;
+            pointerOverBackground();
+        });
     }
-    keys_->setGeometry(area);
+    placeKeys();
+    if (auto *screen = qobject_cast<ScreenWindow *>(&window))
+        connect(screen, &ScreenWindow::scaleChanged, this, &NameGrid::placeKeys);
     keys_->lower();
     for (const int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
         // Arrows work wherever the focus is on the window, a button included.
         auto *shortcut = new QShortcut(QKeySequence(key), &window);
         connect(shortcut, &QShortcut::activated, this, [this, key] { move(*gridMoveForKey(key)); });
     }
+}
+
+void NameGrid::placeKeys()
+{
+    QRect area;
+    for (const Label *label : labels_)
+        area |= label->geometry();
+    keys_->setGeometry(area);
 }
 
 int NameGrid::fishNoOf(const QWidget *widget) const

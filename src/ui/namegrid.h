@@ -92,6 +92,8 @@ signals:
 private:
     friend class NameKeys;
     void pointerOverName(int fishNo);
+    // What takes the keys covers the names, wherever they are drawn.
+    void placeKeys();
     void highlight(int fishNo);
     void focusChanged();
 

@@ -12,7 +12,7 @@ Screen::~Screen()
     close();
 }
 
-void Screen::open()
+void Screen::open(bool fullScreen)
 {
     if (isOpen())
         return;
@@ -23,7 +23,7 @@ void Screen::open()
     // A change of screen still pending goes with the window.
     on(window_.data(), &ScreenWindow::closedByUser, [this] { navigator_.go(Destination::End); });
     load();
-    window_->show();
+    window_->showFullScreenOrNot(fullScreen);
 }
 
 void Screen::close()

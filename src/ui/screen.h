@@ -23,7 +23,8 @@ public:
     Screen(const Screen &) = delete;
     Screen &operator=(const Screen &) = delete;
 
-    void open();
+    // Opens the window full screen, or windowed at the design's size.
+    void open(bool fullScreen = false);
     void close();
     bool isOpen() const { return window_ != nullptr; }
     ScreenWindow *window() const { return window_; }

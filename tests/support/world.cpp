@@ -121,6 +121,23 @@ bool World::activate()
     return QApplication::activeWindow() == open;
 }
 
+void World::showOn(QSize screen)
+{
+    if (screen.isEmpty())
+        return;
+    window()->setFullScreen(true);
+    // The window system's own move to the whole screen first.
+    QCoreApplication::processEvents();
+    window()->resize(screen);
+}
+
+void World::tap(QPoint point)
+{
+    static QPointingDevice *finger = QTest::createTouchDevice();
+    QTest::touchEvent(window(), finger).press(0, point);
+    QTest::touchEvent(window(), finger).release(0, point);
+}
+
 QWidget *World::focus() const
 {
     ScreenWindow *open = window();

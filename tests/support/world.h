@@ -103,6 +103,11 @@ public:
     // as it does when a window shows, so that the window has the keyboard.
     // Returns whether it is active.
     bool activate();
+    // Shows the open screen full screen on a screen of that size (none: the
+    // design's own size, windowed).
+    void showOn(QSize screen);
+    // A tap of a finger at a point of the open screen's window.
+    void tap(QPoint point);
     // The widget that holds the keyboard focus on the open screen.
     QWidget *focus() const;
     // A key pressed and released where the keyboard focus is.
