@@ -42,17 +42,9 @@ startup() {
     for tool in "$PROGRAM" "$BIN/sakana_reference" "$BIN/firstframe"; do
         [ -x "$tool" ] || { echo "missing $tool (is bench/ part of the build?)" >&2; exit 1; }
     done
-    xvfb_pid=""
     if [ -z "${DISPLAY:-}" ] || ! xset q >/dev/null 2>&1; then
-        local n
-        for n in $(seq 90 120); do
-            [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-        done
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do xset q >/dev/null 2>&1 && break; sleep 0.1; done
-        trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
+        trap '[ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null' EXIT
+        start_xvfb 1280x1024x24
     fi
     echo "== Start-up: exec to the menu fully painted, $LAUNCHES launches each, alternating, on $DISPLAY"
     local out

@@ -54,13 +54,8 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$HOME"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
-for n in $(seq 100 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 1024x768x24 || fail "the virtual display did not start"
+pids+=("$XVFB_PID")
 
 pulseaudio --daemonize=no -n --exit-idle-time=-1 \
     --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix >/dev/null 2>&1 &

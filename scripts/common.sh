@@ -53,3 +53,32 @@ build_into() {
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$dir" -j "$(nproc)"
 }
+
+# Starts a virtual display (Xvfb) of the given screen size on a free display
+# number, exports DISPLAY and sets XVFB_PID; the caller stops it. A number is
+# free when neither its socket file and lock in /tmp nor its abstract socket
+# is taken: the abstract one is shared by every process on the same network,
+# even one in another root with a /tmp of its own.
+start_xvfb() {
+    local size=${1:-1280x1024x24} n
+    for n in $(seq 100 199); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
+        Xvfb ":$n" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        local _
+        for _ in $(seq 100); do
+            [ -S "/tmp/.X11-unix/X$n" ] && break
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+        kill "$XVFB_PID" 2>/dev/null || true   # taken meanwhile: the next number
+        wait "$XVFB_PID" 2>/dev/null || true
+    done
+    echo "no virtual display could be started" >&2
+    return 1
+}

@@ -19,12 +19,9 @@ fi
 echo "There is no display here (DISPLAY is not set), so the program cannot open a window."
 echo "Starting it on a virtual display instead, to take a screenshot of each screen."
 ensure_packages "${SCREENSHOT_PACKAGES[@]}"
-display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$program" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
+program=""
+trap 'kill $program ${XVFB_PID:-} 2>/dev/null || true' EXIT
+start_xvfb 1024x768x24
 "$PROGRAM" &
 program=$!
 

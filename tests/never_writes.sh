@@ -68,14 +68,10 @@ listing() {
     find "$app" "$home" "$fresh" "$tmp" -printf '%p %y %s %T@ %m\n' | sort
 }
 
-for n in $(seq 100 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "the virtual display did not start"
+start_xvfb 1280x1024x24 || fail "the virtual display did not start"
+xvfb_pid=$XVFB_PID
+n=${DISPLAY#:}
+xdpyinfo >/dev/null 2>&1 || fail "the virtual display does not answer"
 
 # A sound server with a null output, as on a desktop, so that the sound
 # player connects. It runs in the same home, where it leaves its cookie
