@@ -84,26 +84,34 @@ grep -q sakana_sound "/proc/$program_pid/maps" || fail "the sound module was not
 step "the sound module is loaded"
 sleep 0.5
 
-parec -d nullsink.monitor --format=s16le --channels=1 --rate=22050 --raw >"$work/sound.raw" &
+# A short latency, so that what has been recorded is in the file at once.
+parec -d nullsink.monitor --format=s16le --channels=1 --rate=22050 --raw --latency-msec=20 >"$work/sound.raw" &
 recorder=$!
 pids+=("$recorder")
-sleep 0.5
+# What is recorded before the click: at least 0.3 s, whatever the recorder's
+# start-up takes.
+for _ in $(seq 100); do
+    [ "$(stat -c %s "$work/sound.raw")" -ge 13230 ] && break
+    sleep 0.1
+done
+quiet=$(stat -c %s "$work/sound.raw")
+[ "$quiet" -ge 13230 ] || fail "the sound server's output could not be recorded"
 xdotool mousemove --window "$window" 161 435 click 1            # 魚しらべ
 sleep 1.5
-kill "$recorder"
+kill -INT "$recorder"
 wait "$recorder" 2>/dev/null || true
 
-# The loudest sample, out of 32768, of the recording before the click (its
-# first 0.3 s) and after it.
+# The loudest sample, out of 32768, of the recording before the click and
+# after it.
 peak() {
     od -An -v -td2 -w2 "$work/sound.raw" |
         awk -v from="$1" -v to="$2" 'NR > from && NR <= to { v = $1 < 0 ? -$1 : $1; if (v > p) p = v } END { print p + 0 }'
 }
-before=$(peak 0 6615)
-after=$(peak 6615 1000000000)
+before=$(peak 0 $((quiet / 2)))
+after=$(peak $((quiet / 2)) 1000000000)
 [ "$before" -lt 1000 ] || fail "the sound server's output was not silent before the click (peak $before of 32768)"
 [ "$after" -ge 1000 ] || fail "the click on 魚しらべ was not heard (peak $after of 32768)"
-step "the click on 魚しらべ was heard (peak $after of 32768, $before before it)"
+step "the click on 魚しらべ was heard (peak $after of 32768; $before in the $((quiet * 1000 / 44100)) ms before it)"
 
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name '^魚しらべ$' >/dev/null 2>&1 && break
