@@ -16,12 +16,6 @@ namespace {
 
 std::unique_ptr<sakana::fuzz::ScratchFile> input;
 
-[[noreturn]] void fail(const char *what)
-{
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -40,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // byte decodes to more than one UTF-16 unit.
         for (int fish = 1; fish <= sakana::kNameListEntries; ++fish) {
             if (names.caption(fish).size() > 64 * 1024)
-                fail("an entry is longer than the bytes it may come from");
+                sakana::fuzz::fail("an entry is longer than the bytes it may come from");
         }
     } catch (const sakana::MediaError &error) {
         if (!QString::fromUtf8(error.what()).contains(path))
-            fail("the error does not name the file");
+            sakana::fuzz::fail("the error does not name the file");
     }
     return 0;
 }

@@ -20,18 +20,12 @@ namespace {
 std::unique_ptr<sakana::fuzz::ScratchFile> gifInput;
 std::unique_ptr<sakana::fuzz::ScratchFile> icoInput;
 
-[[noreturn]] void fail(const char *what)
-{
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-}
-
 void read(const QString &path)
 {
     try {
         const QImage image = sakana::readPicture(path);
         if (image.isNull())
-            fail("a picture was returned without pixels");
+            sakana::fuzz::fail("a picture was returned without pixels");
         // Touch the last byte of every line, so that a picture whose size
         // disagrees with its buffer shows up under AddressSanitizer.
         unsigned sum = 0;
@@ -41,7 +35,7 @@ void read(const QString &path)
         (void)keep;
     } catch (const sakana::MediaError &error) {
         if (!QString::fromUtf8(error.what()).contains(path))
-            fail("the error does not name the file");
+            sakana::fuzz::fail("the error does not name the file");
     }
 }
 

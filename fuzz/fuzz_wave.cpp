@@ -13,16 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-[[noreturn]] void fail(const char *what)
-{
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     sakana::fuzz::startQt(argc, argv);
@@ -36,11 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const bool accepted = !sakana::waveProblem(bytes);
     if (accepted && !bytes.startsWith("RIFF"))
-        fail("a file without a RIFF header is accepted");
+        sakana::fuzz::fail("a file without a RIFF header is accepted");
     if (accepted && sakana::waveProblem(bytes + QByteArray(17, '\xff')))
-        fail("bytes after an accepted sound make it refused");
+        sakana::fuzz::fail("bytes after an accepted sound make it refused");
     const QByteArray half = bytes.left(bytes.size() / 2);
     if (!accepted && !sakana::waveProblem(half))
-        fail("the first half of a refused file is accepted");
+        sakana::fuzz::fail("the first half of a refused file is accepted");
     return 0;
 }

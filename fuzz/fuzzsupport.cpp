@@ -52,6 +52,12 @@ QString scratchFolder()
 
 } // namespace
 
+void fail(const char *what)
+{
+    std::fprintf(stderr, "broken promise: %s\n", what);
+    std::abort();
+}
+
 void startQt(int *argc, char ***argv)
 {
     qInstallMessageHandler(dropMessages);

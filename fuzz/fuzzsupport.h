@@ -1,6 +1,6 @@
 #pragma once
 
-// What both fuzz targets share: one Qt application for the whole process,
+// What the fuzz targets share: one Qt application for the whole process,
 // Qt's image plugins taken from the folder that SAKANA_FUZZ_QT_PLUGINS names
 // (the instrumented ones) when it is set, and scratch files that hold the
 // current input, since the readers under test take a path.
@@ -12,6 +12,9 @@
 #include <cstdint>
 
 namespace sakana::fuzz {
+
+// Stops the process as a finding: a promise of the code under test was broken.
+[[noreturn]] void fail(const char *what);
 
 // Creates the application and points Qt at the plugin folder. Call once,
 // from LLVMFuzzerInitialize.
