@@ -12,19 +12,6 @@ namespace sakana {
 
 namespace {
 
-// The grid whose name this control is, or null.
-NameGrid *gridOf(const QWidget *control)
-{
-    const QWidget *window = control->parentWidget();
-    if (!window)
-        return nullptr;
-    for (NameKeys *keys : window->findChildren<NameKeys *>(Qt::FindDirectChildrenOnly)) {
-        if (keys->grid().fishNoOf(control) != 0)
-            return &keys->grid();
-    }
-    return nullptr;
-}
-
 // A screen's window: its controls, with the names left to the list that
 // gathers them.
 class WindowAccessible final : public QAccessibleWidget {
@@ -47,7 +34,7 @@ private:
     {
         QWidgetList list;
         for (QWidget *control : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isWindow() && !gridOf(control))
+            if (!control->isWindow() && !NameGrid::of(control))
                 list.append(control);
         }
         return list;
@@ -92,7 +79,7 @@ public:
 
     QAccessible::Role role() const override
     {
-        if (gridOf(control_))
+        if (NameGrid::of(control_))
             return QAccessible::ListItem;
         if (control_->isKeyboardReachable())
             return QAccessible::Button;
@@ -102,20 +89,20 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        if (NameGrid *grid = gridOf(control_))
+        if (NameGrid *grid = NameGrid::of(control_))
             return fishName(grid->fishNoOf(control_));
         return control_->accessibleName().isEmpty() ? control_->text() : control_->accessibleName();
     }
     QAccessibleInterface *parent() const override
     {
-        if (NameGrid *grid = gridOf(control_))
+        if (NameGrid *grid = NameGrid::of(control_))
             return QAccessible::queryAccessibleInterface(grid->keys());
         return QAccessibleWidget::parent();
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (NameGrid *grid = gridOf(control_)) {
+        if (NameGrid *grid = NameGrid::of(control_)) {
             const bool highlighted = grid->highlighted() == grid->fishNoOf(control_);
             s.focusable = true;
             s.focused = highlighted && grid->keys()->hasFocus();
@@ -127,7 +114,7 @@ public:
     }
     QStringList actionNames() const override
     {
-        if (gridOf(control_) || control_->isKeyboardReachable())
+        if (NameGrid::of(control_) || control_->isKeyboardReachable())
             return {pressAction()};
         return {};
     }
@@ -135,7 +122,7 @@ public:
     {
         if (actionName != pressAction())
             return;
-        if (NameGrid *grid = gridOf(control_))
+        if (NameGrid *grid = NameGrid::of(control_))
             grid->choose(grid->fishNoOf(control_));
         else if (control_->isKeyboardReachable())
             control_->activate();

@@ -94,7 +94,8 @@ NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
     : QObject(&window), keys_(new NameKeys(*this, window))
 {
     for (int fishNo = kFishCount; fishNo >= 1; --fishNo) {
-        Label *label = createLabel(window, design, nameRect(fishNo), fishCaption(fishNo));
+        auto *label = new NameLabel(*this, fishNo, window);
+        setUpLabel(*label, design, nameRect(fishNo), fishCaption(fishNo));
         label->setObjectName(QStringLiteral("name%1").arg(fishNo));
         labels_[std::size_t(fishNo - 1)] = label;
         connect(label, &Control::clicked, this, [this, fishNo] { emit nameClicked(fishNo); });
@@ -127,16 +128,54 @@ void NameGrid::placeKeys()
 
 int NameGrid::fishNoOf(const QWidget *widget) const
 {
-    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
-        if (label(fishNo) == widget)
-            return fishNo;
-    }
-    return 0;
+    return of(widget) == this ? qobject_cast<const NameLabel *>(widget)->fishNo() : 0;
+}
+
+NameGrid *NameGrid::of(const QWidget *widget)
+{
+    const auto *name = qobject_cast<const NameLabel *>(widget);
+    return name ? &name->grid() : nullptr;
 }
 
 void NameGrid::setMarked(int fishNo, bool marked)
 {
     label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
+}
+
+void NameGrid::markChosen(int fishNo)
+{
+    if (chosen_ != 0)
+        setMarked(chosen_, false);
+    setMarked(fishNo, true);
+    chosen_ = fishNo;
+}
+
+void NameGrid::markRightAnswer(int fishNo)
+{
+    // The child sees the right name instead of a wrong one.
+    if (fishNo != chosen_) {
+        setMarked(chosen_, false);
+        setMarked(fishNo, true);
+    }
+    rightAnswer_ = fishNo;
+}
+
+void NameGrid::answerPauseOver()
+{
+    if (rightAnswer_ != 0)
+        setMarked(rightAnswer_, false);
+    rightAnswer_ = 0;
+}
+
+void NameGrid::clearMarks()
+{
+    // An answer whose pause was cut short leaves neither of its names red.
+    if (rightAnswer_ != 0) {
+        setMarked(rightAnswer_, false);
+        setMarked(chosen_, false);
+    }
+    rightAnswer_ = 0;
+    chosen_ = 0;
 }
 
 void NameGrid::pointerOverName(int fishNo)
