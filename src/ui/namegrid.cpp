@@ -126,26 +126,15 @@ void NameGrid::placeKeys()
     keys_->setGeometry(area);
 }
 
-int NameGrid::fishNoOf(const QWidget *widget) const
-{
-    return of(widget) == this ? qobject_cast<const NameLabel *>(widget)->fishNo() : 0;
-}
-
-NameGrid *NameGrid::of(const QWidget *widget)
-{
-    const auto *name = qobject_cast<const NameLabel *>(widget);
-    return name ? &name->grid() : nullptr;
-}
-
 void NameGrid::setMarked(int fishNo, bool marked)
 {
-    label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
+    if (fishNo != 0)
+        label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
 }
 
 void NameGrid::markChosen(int fishNo)
 {
-    if (chosen_ != 0)
-        setMarked(chosen_, false);
+    setMarked(chosen_, false);
     setMarked(fishNo, true);
     chosen_ = fishNo;
 }
@@ -162,19 +151,16 @@ void NameGrid::markRightAnswer(int fishNo)
 
 void NameGrid::answerPauseOver()
 {
-    if (rightAnswer_ != 0)
-        setMarked(rightAnswer_, false);
+    setMarked(rightAnswer_, false);
     rightAnswer_ = 0;
 }
 
 void NameGrid::clearMarks()
 {
     // An answer whose pause was cut short leaves neither of its names red.
-    if (rightAnswer_ != 0) {
-        setMarked(rightAnswer_, false);
+    if (rightAnswer_ != 0)
         setMarked(chosen_, false);
-    }
-    rightAnswer_ = 0;
+    answerPauseOver();
     chosen_ = 0;
 }
 

@@ -81,11 +81,7 @@ public:
     // to fish 1, so that they stack like the other rows of a design table.
     NameGrid(QWidget &window, const ControlDesign &design);
 
-    NameLabel *label(int fishNo) const { return labels_.at(std::size_t(fishNo - 1)); }
-    // The fish whose name of this grid the widget is; 0 for any other widget.
-    int fishNoOf(const QWidget *widget) const;
-    // The grid whose name the widget is, or null.
-    static NameGrid *of(const QWidget *widget);
+    Label *label(int fishNo) const { return labels_.at(std::size_t(fishNo - 1)); }
     // What takes the keyboard focus for the names.
     NameKeys *keys() const { return keys_; }
     // The highlighted name; 0: none.
@@ -124,10 +120,10 @@ private:
     void placeKeys();
     void highlight(int fishNo);
     void focusChanged();
-    // Red, or back to normal.
+    // Red, or back to normal; nothing for no name (0).
     void setMarked(int fishNo, bool marked);
 
-    std::array<NameLabel *, kFishCount> labels_{};
+    std::array<Label *, kFishCount> labels_{};
     NameKeys *keys_ = nullptr;
     int highlighted_ = 0;  // the name red under the pointer or the keys; 0: none
     int lastPointed_ = 1;  // the name the pointer or the keys last moved to
