@@ -382,6 +382,10 @@ private slots:
         const int wrong = (right + 2) % 40 + 1;
         f.click(wrong);
         QCOMPARE(f.redNames(), QList<int>{right});
+        // The pointer back on the wrong name makes it red too: the restart
+        // takes both away.
+        QTest::mouseMove(f.world.window(), f.world.name(wrong)->geometry().center());
+        QCOMPARE(f.redNames().size(), 2);
         QTest::mouseClick(f.picture("restartPicture"), Qt::LeftButton);
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
