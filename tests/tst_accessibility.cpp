@@ -60,14 +60,13 @@ struct Fixture {
     {
         return QAccessible::queryAccessibleInterface(widget(role));
     }
-    void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
     // Answers every question by clicks, the first `right` of them rightly.
     void answerAll(int right)
     {
         for (int question = 1; question <= 40; ++question) {
             QTest::mouseClick(world.name(question <= right ? fishAt(question) : fishAt(question) % 40 + 1),
                               Qt::LeftButton);
-            endWait();
+            world.endFeedback();
         }
     }
 
@@ -253,7 +252,7 @@ private slots:
         // the same.
         QTest::mouseClick(f.world.name(fishAt(1) % 40 + 1), Qt::LeftButton);
         QCOMPARE(namesHeard(f.widget(QStringLiteral("answerMark")), QAccessible::NameChanged).size(), 2);
-        f.endWait();
+        f.world.endFeedback();
         QCOMPARE(namesHeard(f.widget(QStringLiteral("remainingCount")), QAccessible::NameChanged),
                  QStringList{"のこり 38"});
         // Never the answer.

@@ -37,16 +37,16 @@ QString spokenMedal(Medal medal)
 
 DrillScreen::DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
                          Navigator &navigator, ErrorSink &errors)
-    : Screen(clock, navigator, errors), media_(media), sounds_(sounds), quiz_(random, clock)
+    : ScreenWithControls(drill::kWindow, drill::kControls, sounds, clock, navigator, errors), media_(media),
+      quiz_(random, clock)
 {
 }
 
 DrillScreen::~DrillScreen() = default;
 
-void DrillScreen::build(ScreenWindow &window)
+void DrillScreen::build(const Form &form)
 {
-    const Form form(window, drill::kWindow, drill::kControls);
-    controls_ = std::make_unique<Controls>(Controls{
+    const DrillControls &c = keep({
         .names = form.names(),
         .questionPicture = form.control<PictureBox>("questionPicture"),
         .answerMark = form.control<PictureBox>("answerMark"),
@@ -62,9 +62,8 @@ void DrillScreen::build(ScreenWindow &window)
         // The pause after an answer counts from the same start as the pause
         // before leaving: an answer while leaving puts the leaving off, and a
         // button click lengthens the feedback.
-        .feedbackPause = new Pause(clock_, pauseStart_, QStringLiteral("feedbackTimer"), &window),
+        .feedbackPause = sharedPause(QStringLiteral("feedbackTimer")),
     });
-    const Controls &c = *controls_;
     // The restart picture and the fail notice follow the names in the tab
     // order; the notice only while it shows.
     c.restartPicture->setKeyboardReachable();
@@ -77,13 +76,12 @@ void DrillScreen::build(ScreenWindow &window)
     c.questionPicture->setAccessibleName(QStringLiteral("もんだいの さかな"));
     c.failNotice->setAccessibleName(QStringLiteral("ふごうかく"));
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
-    on(&window, &ScreenWindow::pointerOverBackground, [this] { controls_->names->pointerOverBackground(); });
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
     on(c.failNotice, &Control::clicked, [this] { restart(); });
     on(c.restartPicture, &Control::clicked, [this] { restart(); });
     on(c.reviewButton, &QPushButton::clicked, [this] { startReview(); });
-    on(form.control<QPushButton>("toLookupButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Lookup); });
-    on(form.control<QPushButton>("toMenuButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Menu); });
+    leaveOnClick(form.control<QPushButton>("toLookupButton"), Destination::Lookup);
+    leaveOnClick(form.control<QPushButton>("toMenuButton"), Destination::Menu);
 }
 
 void DrillScreen::load()
@@ -109,11 +107,11 @@ void DrillScreen::startReview()
 
 void DrillScreen::beginRound()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     // The frame is read from the picture box as it stands: at a restart that
     // is the last question's picture, centred on the same point.
     frame_ = wholeTwips(c.questionPicture->twipsRect());
-    lastClicked_ = 0;
+    c.names->clearMarks();
     c.scorePercent->clear();
     announceName(*c.scorePercent, spokenScore({}));
     showQuestion(quiz_.nextQuestion());
@@ -121,7 +119,7 @@ void DrillScreen::beginRound()
 
 void DrillScreen::showQuestion(int fishNo)
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.remainingCount->setText(QString::number(quiz_.remaining()));
     announceName(*c.remainingCount, spokenRemaining(quiz_.remaining()));
     // Hidden while it changes, so the new picture never shows at the old
@@ -135,21 +133,14 @@ void DrillScreen::showQuestion(int fishNo)
 
 void DrillScreen::onNameClicked(int fishNo)
 {
-    Controls &c = *controls_;
-    if (lastClicked_ > 0)
-        c.names->setMarked(lastClicked_, false);
-    c.names->setMarked(fishNo, true);
-    lastClicked_ = fishNo;
+    DrillControls &c = controls();
+    c.names->markChosen(fishNo);
     const bool right = quiz_.answer(fishNo);
     sounds_.play(right ? Sound::Right : Sound::Wrong);
     c.answerMark->loadPicture(media_.mark(right ? Mark::Right : Mark::Wrong));
     c.answerMark->show();
     announceName(*c.answerMark, right ? QStringLiteral("せいかい") : QStringLiteral("まちがい"));
-    if (!right) {
-        // The child sees the right name instead.
-        c.names->setMarked(fishNo, false);
-        c.names->setMarked(quiz_.question(), true);
-    }
+    c.names->markRightAnswer(quiz_.question());
     c.scorePercent->setText(QString::number(quiz_.percent()));
     announceName(*c.scorePercent, spokenScore(c.scorePercent->text()));
     c.feedbackPause->start();
@@ -157,9 +148,9 @@ void DrillScreen::onNameClicked(int fishNo)
 
 void DrillScreen::onFeedbackOver()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.answerMark->hide();
-    c.names->setMarked(quiz_.question(), false);
+    c.names->answerPauseOver();
     if (quiz_.isOver())
         showRoundEnd();
     else
@@ -168,7 +159,7 @@ void DrillScreen::onFeedbackOver()
 
 void DrillScreen::showRoundEnd()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.questionPicture->hide();
     c.leftCover->show();
     c.rightCover->show();
@@ -188,7 +179,7 @@ void DrillScreen::showRoundEnd()
 // The medal or the fail notice; returns what the keyboard goes on to.
 QWidget *DrillScreen::showGrade()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
         sounds_.play(Sound::Fail);
@@ -207,7 +198,7 @@ QWidget *DrillScreen::showGrade()
 // review; returns what the keyboard goes on to.
 QWidget *DrillScreen::showReviewEnd()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     if (!quiz_.missed().isEmpty())
         return c.reviewButton;
     sounds_.play(Sound::Pass);
@@ -226,7 +217,7 @@ void DrillScreen::restart()
 // input.
 void DrillScreen::clearRoundEnd()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.names->setTakesInput(true);
     // Started again from the notice or the review button, the keyboard goes
     // back to the names.
@@ -243,25 +234,16 @@ void DrillScreen::clearRoundEnd()
 }
 
 // A restart while an answer's feedback is still on the screen ends that
-// feedback first: otherwise its pause would run out later, draw a second
-// question over the new quiz's first one and leave the old question's red
-// name behind.
+// feedback first: otherwise its pause would run out later and draw a second
+// question over the new quiz's first one. The new round takes the old
+// answer's red names away.
 void DrillScreen::endFeedback()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     if (!c.feedbackPause->isRunning())
         return;
     c.feedbackPause->stop();
     c.answerMark->hide();
-    c.names->setMarked(quiz_.question(), false);
-    if (lastClicked_ > 0)
-        c.names->setMarked(lastClicked_, false);
-}
-
-void DrillScreen::leaveFor(Destination destination)
-{
-    sounds_.play(Sound::Button);
-    leaveAfterPause(destination);
 }
 
 } // namespace sakana
