@@ -24,6 +24,9 @@ constexpr pa_usec_t kBufferedMicroseconds = 50'000;
 // the connection stands only if that is still close to the click.
 constexpr auto kStillTimely = 500ms;
 constexpr auto kRetryPause = 1s;
+// How much of a sound the server is given at a time (some six seconds of the
+// shipped sounds), at most what it keeps for a stream.
+constexpr qsizetype kWrittenAhead = 512 * 1024;
 
 pa_sample_format_t sampleFormat(const WaveFormat &format)
 {
@@ -213,7 +216,9 @@ void PulseSoundPlayer::start(Line &line, Sound sound)
             if (line.stream != s)
                 return;
             const QByteArray &samples = *line.samples;
-            const qsizetype size = std::min(qsizetype(room), samples.size() - line.written);
+            // More than asked for, so that a busy machine cannot starve the
+            // sound; what is not heard yet goes when the sound is cut off.
+            const qsizetype size = std::min(std::max(qsizetype(room), kWrittenAhead), samples.size() - line.written);
             if (size > 0 && pa_stream_write(s, samples.constData() + line.written, size_t(size), nullptr, 0,
                                             PA_SEEK_RELATIVE) == 0)
                 line.written += size;
