@@ -22,23 +22,20 @@ ROOT=$root
 source "$root/scripts/common.sh"
 ensure_packages xvfb xdotool pulseaudio pulseaudio-utils
 
-fail() {
-    echo "sound_recovery: FAIL: $*" >&2
-    [ -f "${work:-}/out" ] && sed 's/^/    program: /' "$work/out" >&2
-    exit 1
-}
+fail() { echo "sound_recovery: FAIL: $*" >&2; sed 's/^/    program: /' "$work/out" >&2 2>/dev/null; exit 1; }
 
 [ -x "$build/bin/sakana" ] || fail "no program at $build/bin/sakana (build it first)"
 
 work=$(mktemp -d)
 program_pid=""
 xvfb_pid=""
+touch "$work/out"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime PULSE_RUNTIME_PATH=$work/runtime/pulse
 export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
 mkdir -p "$HOME"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
-stop_server() {
+stop_server() {  # killed, as when it crashes
     local pid
     pid=$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null) || return 0
     kill -KILL "$pid" 2>/dev/null || true
@@ -55,17 +52,13 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
 start_server() {
     pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nullsink" \
         --load="module-native-protocol-unix auth-anonymous=1" >/dev/null 2>&1 || fail "the sound server did not start"
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
     fail "the sound server does not answer"
 }
-
-alive() {
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended $1"
-}
+alive() { kill -0 "$program_pid" 2>/dev/null || fail "the program ended $1"; }
 
 # Clicks at x, y in the window while the null output is recorded, and gives
 # the loudest sample (of 32768) after the click; fails unless the output was
