@@ -211,10 +211,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SAKANA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SAKANA_HOMEPAGE}")
-# The libraries come from dpkg-shlibdeps. What it cannot see: the platform
-# plugins Qt loads at run time (the FFmpeg and GStreamer multimedia plugins
-# ship inside libqt6multimedia6, which the libraries already pull in), and
-# the Japanese serif faces of the screens with a CJK face for everything
+# The libraries come from dpkg-shlibdeps (the sound module's libpulse0
+# among them). What it cannot see: the platform plugins Qt loads at run
+# time, and the Japanese serif faces of the screens with a CJK face for everything
 # else.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-mincho, fonts-noto-cjk")

@@ -3,7 +3,8 @@
 # whole run of the real program on a virtual display, driven by xdotool
 # (menu, lookup with names clicked, drill with a whole quiz, menu, end),
 # under strace; then a shorter run as in a kiosk session or a console startx:
-# no session bus address, no runtime folder and a fresh home. After each:
+# no session bus address, no runtime folder and a fresh home; then one with
+# a fresh home that reaches the sound server. After each:
 #   - no file under the program's folder or the home directory was created,
 #     changed or removed (both are listed before and after, with size, time
 #     and mode);
@@ -53,6 +54,11 @@ trap cleanup EXIT
 app=$work/app
 mkdir -p "$app"
 cp "$build/bin/sakana" "$app/"
+# Its sound module, as many folders up from it as in the build.
+module=$(cd "$build/bin" && find ../lib -name 'sakana_sound.*' -type f | head -1)
+[ -n "$module" ] || fail "no sound module in $build/lib"
+mkdir -p "$app/$(dirname "$module")"
+cp "$build/bin/$module" "$app/$module"
 cp -r "$root/data/media/." "$app/"
 home=$work/home
 mkdir -p "$home"
@@ -158,7 +164,7 @@ one_run() {
     # Shared memory is no file of the disk, and the session's runtime folder
     # belongs to the sound system, whose client library keeps its socket folder
     # there.
-    grep -v -E "\"/dev/(shm|null|dri)|memfd:|\"$runtime/" "$work/writes" >"$work/writes.disk" || true
+    grep -v -E "\"/dev/(shm|null|zero|dri)|memfd:|\"$runtime/" "$work/writes" >"$work/writes.disk" || true
     [ -s "$work/writes.disk" ] && fail "$label: the program wrote:
     $(head -20 "$work/writes.disk")"
 
@@ -180,3 +186,5 @@ $(head -5 "$work/started")"
 one_run "session" "$questions" HOME="$home" XDG_RUNTIME_DIR="$runtime"
 one_run "no session bus, no runtime folder, fresh home" 3 \
     -u DBUS_SESSION_BUS_ADDRESS -u XDG_RUNTIME_DIR -u PULSE_SERVER HOME="$fresh"
+# A fresh home holds no key for the sound server, which the program reaches.
+[ -z "$sound_pid" ] || one_run "fresh home, the sound server running" 1 HOME="$fresh" XDG_RUNTIME_DIR="$runtime"

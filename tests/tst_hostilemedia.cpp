@@ -7,7 +7,7 @@
 
 #include "app/errorreport.h"
 #include "app/screenswitcher.h"
-#include "sound/effectplayer.h"
+#include "sound/platformplayer.h"
 #include "support/specialfile.h"
 #include "support/world.h"
 #include "ui/controls.h"
@@ -367,7 +367,7 @@ private:
         // The real sound player where a sound is damaged; elsewhere one that
         // only records, which is quicker.
         const MediaFolder folder(dir.path());
-        EffectSoundPlayer effects(folder);
+        PlatformSoundPlayer effects(folder);
         RecordingSounds recording;
         Program program(folder, isSound ? static_cast<SoundPlayer &>(effects) : recording);
         if (isSound) {

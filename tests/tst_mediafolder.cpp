@@ -3,6 +3,8 @@
 // expect. The folder is produced by data/generate.sh; these checks look at
 // the committed result.
 
+#include "media/wavefile.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -44,58 +46,7 @@ QByteArray readAll(const QString &path)
     return f.readAll();
 }
 
-// What a RIFF/WAVE file says about itself, read straight from its chunks.
-struct WaveInfo {
-    quint16 format = 0;
-    quint16 channels = 0;
-    quint32 sampleRate = 0;
-    quint32 byteRate = 0;
-    quint16 blockAlign = 0;
-    quint16 bitsPerSample = 0;
-    QByteArray samples;        // the data chunk
-    quint32 riffSize = 0;
-};
-
-// Returns an error message, or nothing when the header is well-formed.
-std::optional<QString> parseWave(const QByteArray &bytes, WaveInfo &info)
-{
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return QStringLiteral("not a RIFF/WAVE file");
-    info.riffSize = qFromLittleEndian<quint32>(bytes.constData() + 4);
-    bool haveFormat = false;
-    bool haveData = false;
-    qsizetype at = 12;
-    while (at + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(at, 4);
-        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        const qsizetype body = at + 8;
-        if (body + qsizetype(size) > bytes.size())
-            return QStringLiteral("chunk '%1' runs past the end of the file").arg(QString::fromLatin1(id));
-        const char *p = bytes.constData() + body;
-        if (id == "fmt ") {
-            if (size < 16)
-                return QStringLiteral("fmt chunk too short");
-            info.format = qFromLittleEndian<quint16>(p);
-            info.channels = qFromLittleEndian<quint16>(p + 2);
-            info.sampleRate = qFromLittleEndian<quint32>(p + 4);
-            info.byteRate = qFromLittleEndian<quint32>(p + 8);
-            info.blockAlign = qFromLittleEndian<quint16>(p + 12);
-            info.bitsPerSample = qFromLittleEndian<quint16>(p + 14);
-            haveFormat = true;
-        } else if (id == "data") {
-            info.samples = bytes.mid(body, size);
-            haveData = true;
-        }
-        at = body + size + (size & 1);   // chunks are padded to an even length
-    }
-    if (!haveFormat)
-        return QStringLiteral("no fmt chunk");
-    if (!haveData)
-        return QStringLiteral("no data chunk");
-    return std::nullopt;
-}
-
-qint16 sampleAt(const QByteArray &samples, qsizetype index)
+qint16 sampleAt(QByteArrayView samples, qsizetype index)
 {
     return qFromLittleEndian<qint16>(samples.constData() + 2 * index);
 }
@@ -263,21 +214,23 @@ void MediaFolderTest::sounds()
     const QString path = soundFile(name);
     QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is missing")));
     const QByteArray bytes = readAll(path);
-    WaveInfo wave;
-    const std::optional<QString> error = parseWave(bytes, wave);
-    QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    const auto reading = sakana::readWave(bytes);
+    QVERIFY2(std::holds_alternative<sakana::Wave>(reading), qPrintable(std::get_if<QString>(&reading) ? *std::get_if<QString>(&reading) : QString()));
+    const sakana::Wave wave = std::get<sakana::Wave>(reading);
+    const sakana::WaveFormat &format = wave.format;
 
-    QCOMPARE(wave.riffSize, quint32(bytes.size() - 8));
-    QCOMPARE(wave.format, quint16(1));   // integer PCM
-    QCOMPARE(wave.channels, quint16(1));
-    QCOMPARE(wave.bitsPerSample, quint16(16));
-    QVERIFY2(wave.sampleRate == 22050 || wave.sampleRate == 44100,
-             qPrintable(QStringLiteral("sample rate %1").arg(wave.sampleRate)));
-    QCOMPARE(wave.blockAlign, quint16(2));
-    QCOMPARE(wave.byteRate, wave.sampleRate * 2);
-    QCOMPARE(wave.samples.size() % 2, 0);
+    // The RIFF size says where the file ends, and nothing follows the samples.
+    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 4), quint32(bytes.size() - 8));
+    QCOMPARE(wave.samples.data() + wave.samples.size(), bytes.constData() + bytes.size());
+    QCOMPARE(format.tag, quint16(1));   // integer PCM
+    QCOMPARE(format.channels, quint16(1));
+    QCOMPARE(format.bitsPerSample, quint16(16));
+    QVERIFY2(format.sampleRate == 22050 || format.sampleRate == 44100,
+             qPrintable(QStringLiteral("sample rate %1").arg(format.sampleRate)));
+    QCOMPARE(format.blockAlign, quint16(2));
+    QCOMPARE(format.byteRate, format.sampleRate * 2);
 
-    const double seconds = double(wave.samples.size()) / wave.byteRate;
+    const double seconds = double(wave.samples.size()) / format.byteRate;
     QVERIFY2(seconds >= minSeconds && seconds < maxSeconds,
              qPrintable(QStringLiteral("%1 s, expected %2 to %3 s").arg(seconds).arg(minSeconds).arg(maxSeconds)));
 
@@ -296,9 +249,10 @@ void MediaFolderTest::soundsAreHeardUnclipped()
     const QStringList names = {QStringLiteral("oto.wav"), QStringLiteral("oto1.wav"), QStringLiteral("o.wav"),
                                QStringLiteral("x.wav"), QStringLiteral("gokaku.wav"), QStringLiteral("dame.wav")};
     for (const QString &name : names) {
-        WaveInfo wave;
-        const std::optional<QString> error = parseWave(readAll(soundFile(name)), wave);
-        QVERIFY2(!error, qPrintable(name + QStringLiteral(": ") + error.value_or(QString())));
+        const QByteArray bytes = readAll(soundFile(name));
+        const auto reading = sakana::readWave(bytes);
+        QVERIFY2(std::holds_alternative<sakana::Wave>(reading), qPrintable(name));
+        const sakana::Wave wave = std::get<sakana::Wave>(reading);
         int peak = 0;
         for (qsizetype i = 0; i < wave.samples.size() / 2; ++i)
             peak = std::max(peak, std::abs(int(sampleAt(wave.samples, i))));

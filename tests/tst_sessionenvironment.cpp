@@ -36,7 +36,7 @@ private slots:
             << QStringList{u"HOME=/h"_qs} << QStringList{u"+/h"_qs}
             << Settings{{"XDG_RUNTIME_DIR", "/h"}, {"DBUS_SESSION_BUS_ADDRESS", "disabled:"},
                         {"PULSE_SERVER", "unix:/run/user/7/pulse/native"}, {"PULSE_CLIENTCONFIG", "/dev/null"},
-                        {"PULSE_COOKIE", "/dev/null"}};
+                        {"PULSE_COOKIE", "/dev/zero"}};
     }
     void settings()
     {

@@ -44,7 +44,9 @@ EnvironmentSettings quietSessionSettings(const QProcessEnvironment &environment,
         settings.emplace_back("PULSE_CLIENTCONFIG", "/dev/null");
     if (unset("PULSE_COOKIE") && !exists(soundConfig + QStringLiteral("/cookie")) &&
         !exists(home + QStringLiteral("/.pulse-cookie")))
-        settings.emplace_back("PULSE_COOKIE", "/dev/null");
+        // A key of zeros, read whole: an empty one would be made afresh and
+        // written to the home folder.
+        settings.emplace_back("PULSE_COOKIE", "/dev/zero");
     return settings;
 }
 

@@ -22,11 +22,15 @@ namespace sakana {
 //   folder: the session's bus in its runtime folder is used when it is
 //   there, and otherwise none;
 // - the sound system's client library, left to find its server, makes
-//   folders in the home folder and /tmp without a runtime folder, and starts
-//   a server of its own when none runs: it is given the session's server
-//   socket, and, when the home folder holds none of its files, no settings
-//   file and no key file to look for there (the server knows the program's
-//   user by its socket anyway).
+//   folders in the home folder and /tmp without a runtime folder, and writes
+//   a key file there when it finds none: it is given the session's server
+//   socket (the same path whether or not the server runs yet, so that the
+//   sound player connects to it once it does), and, when the home folder
+//   holds none of its files, no settings file and a key file of zeros
+//   (with none, or an empty one, it would write a key file into the home
+//   folder once it reaches a server; the server knows the program's user by
+//   its socket anyway). The sound player itself never lets it start a
+//   server of its own.
 // Variables already set are kept. `exists` says whether a path exists,
 // `isPrivateFolder` whether it is a folder of the user's that only the user
 // may enter.

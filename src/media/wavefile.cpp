@@ -5,12 +5,12 @@
 
 namespace sakana {
 
-std::optional<QString> waveProblem(const QByteArray &bytes)
+std::variant<Wave, QString> readWave(const QByteArray &bytes)
 {
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return QCoreApplication::translate("MediaCheck", "not a WAV sound");
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-    bool haveFormat = false;
+    std::optional<WaveFormat> format;
     qsizetype at = 12;
     while (at + 8 <= bytes.size()) {
         const QByteArray id = bytes.mid(at, 4);
@@ -19,29 +19,49 @@ std::optional<QString> waveProblem(const QByteArray &bytes)
         if (id == "fmt ") {
             if (size < 16 || body + 16 > bytes.size())
                 return QCoreApplication::translate("MediaCheck", "the sound's format block is cut short");
-            const quint16 format = qFromLittleEndian<quint16>(data + body);
-            const quint16 channels = qFromLittleEndian<quint16>(data + body + 2);
-            const quint32 rate = qFromLittleEndian<quint32>(data + body + 4);
-            const quint16 bits = qFromLittleEndian<quint16>(data + body + 14);
+            WaveFormat f;
+            f.tag = qFromLittleEndian<quint16>(data + body);
+            f.channels = qFromLittleEndian<quint16>(data + body + 2);
+            f.sampleRate = qFromLittleEndian<quint32>(data + body + 4);
+            f.byteRate = qFromLittleEndian<quint32>(data + body + 8);
+            f.blockAlign = qFromLittleEndian<quint16>(data + body + 12);
+            f.bitsPerSample = qFromLittleEndian<quint16>(data + body + 14);
             constexpr quint16 kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
-            if ((format != kPcm && format != kFloat && format != kExtensible) || channels == 0 || rate == 0 ||
-                bits == 0)
+            quint16 kind = f.tag;
+            // The extensible block names the real kind in the first two
+            // bytes of its sub-format.
+            if (kind == kExtensible)
+                kind = size >= 40 && body + 40 <= bytes.size() ? qFromLittleEndian<quint16>(data + body + 24) : 0;
+            f.encoding = kind == kFloat ? WaveFormat::Encoding::Float : WaveFormat::Encoding::Integer;
+            const bool bitsFit = kind == kPcm     ? f.bitsPerSample == 8 || f.bitsPerSample == 16 ||
+                                                        f.bitsPerSample == 24 || f.bitsPerSample == 32
+                                 : kind == kFloat ? f.bitsPerSample == 32
+                                                  : false;
+            if (!bitsFit || f.channels == 0 || f.channels > 32 || f.sampleRate == 0 || f.sampleRate > 384000)
                 return QCoreApplication::translate("MediaCheck", "the sound is not in a format the program plays (PCM WAV)");
-            haveFormat = true;
+            format = f;
         } else if (id == "data") {
-            if (!haveFormat)
+            if (!format)
                 return QCoreApplication::translate("MediaCheck", "the sound has no format block before its samples");
-            if (size == 0 || body >= bytes.size())
+            const qsizetype frames = qsizetype(size) / format->frameBytes();
+            if (frames == 0 || body >= bytes.size())
                 return QCoreApplication::translate("MediaCheck", "the sound holds no samples");
-            // The sound system's decoder waits for ever for the rest of
-            // samples that the file only claims to have.
+            // Samples that the file only claims to have would never come.
             if (body + qsizetype(size) > bytes.size())
                 return QCoreApplication::translate("MediaCheck", "the sound is cut short");
-            return std::nullopt;
+            return Wave{*format, QByteArrayView(bytes).sliced(body, frames * format->frameBytes())};
         }
         at = body + qsizetype(size) + (size & 1);
     }
     return QCoreApplication::translate("MediaCheck", "the sound is cut short");
+}
+
+std::optional<QString> waveProblem(const QByteArray &bytes)
+{
+    auto reading = readWave(bytes);
+    if (auto *problem = std::get_if<QString>(&reading))
+        return std::move(*problem);
+    return std::nullopt;
 }
 
 } // namespace sakana

@@ -1,15 +1,47 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
+#include <variant>
 
 namespace sakana {
 
+// How the samples of a WAV sound are laid out, as its format block says.
+struct WaveFormat {
+    enum class Encoding { Integer, Float };
+    // The format tag as written (1 integer PCM, 3 float, 0xFFFE extensible).
+    quint16 tag = 0;
+    // What the samples are, the extensible kind resolved.
+    Encoding encoding = Encoding::Integer;
+    quint16 channels = 0;
+    quint32 sampleRate = 0;
+    quint32 byteRate = 0;
+    quint16 blockAlign = 0;
+    quint16 bitsPerSample = 0;
+
+    // Bytes of one sample frame (every channel once).
+    qsizetype frameBytes() const { return qsizetype(channels) * (bitsPerSample / 8); }
+};
+
+// A sound the program's sound player can play: its format and its samples,
+// whole frames only (a view into the bytes it was read from).
+struct Wave {
+    WaveFormat format;
+    QByteArrayView samples;
+};
+
+// The one reader of the program's sounds: a RIFF WAVE file of integer PCM of
+// 8, 16, 24 or 32 bits or of 32-bit floats, at most 32 channels and 384,000
+// samples a second, with at least one whole sample frame in its data and
+// every sample its data chunk claims. Only the bytes up to the end of the
+// data chunk are looked at. Gives the sound, or why it cannot be played (a
+// sentence for the media check).
+std::variant<Wave, QString> readWave(const QByteArray &bytes);
+
 // Why the program's sound player could not play these bytes as a sound, or
-// nothing when it can: a RIFF WAVE file of PCM or float samples with at
-// least one sample in its data, and every sample its data chunk claims.
-// Only the bytes up to the end of the data chunk are looked at.
+// nothing when it can.
 std::optional<QString> waveProblem(const QByteArray &bytes);
 
 } // namespace sakana

@@ -2,11 +2,11 @@
 // system starts (see media/soundmodule.h).
 
 #include "media/soundmodule.h"
-#include "sound/effectplayer.h"
+#include "sound/platformplayer.h"
 
 extern "C" Q_DECL_EXPORT sakana::StartableSoundPlayer *sakana_make_sound_player(const sakana::MediaFolder *media)
 {
-    return new sakana::EffectSoundPlayer(*media);
+    return new sakana::PlatformSoundPlayer(*media);
 }
 
 // The type the program calls it through.

@@ -1,0 +1,272 @@
+#include "sound/pulseplayer.h"
+
+#include "media/mediaerror.h"
+#include "media/mediafile.h"
+#include "media/wavefile.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace sakana {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A sound of the program lasts a few seconds; a far larger file is refused.
+constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
+// How much the server keeps ahead of what is heard: small, so that a sound
+// starts at once and stops at once when the next one cuts it off.
+constexpr pa_usec_t kBufferedMicroseconds = 50'000;
+// A sound asked for while the server was being connected to is played when
+// the connection stands only if that is still close to the click.
+constexpr auto kStillTimely = 500ms;
+constexpr auto kRetryPause = 1s;
+// How much of a sound the server is given at a time (some six seconds of the
+// shipped sounds), at most what it keeps for a stream.
+constexpr qsizetype kWrittenAhead = 512 * 1024;
+
+pa_sample_format_t sampleFormat(const WaveFormat &format)
+{
+    if (format.encoding == WaveFormat::Encoding::Float)
+        return format.bitsPerSample == 32 ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_INVALID;
+    switch (format.bitsPerSample) {
+    case 8: return PA_SAMPLE_U8;
+    case 16: return PA_SAMPLE_S16LE;
+    case 24: return PA_SAMPLE_S24LE;
+    case 32: return PA_SAMPLE_S32LE;
+    default: return PA_SAMPLE_INVALID;
+    }
+}
+
+} // namespace
+
+PulseSoundPlayer::PulseSoundPlayer(const MediaFolder &media) : media_(media) {}
+
+PulseSoundPlayer::~PulseSoundPlayer()
+{
+    if (!loop_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    for (Line &line : lines_)
+        stop(line);
+    if (context_) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
+}
+
+void PulseSoundPlayer::prepare()
+{
+    if (prepared_)
+        return;
+    prepared_ = true;
+    for (Sound sound : kAllSounds) {
+        Effect &effect = effects_[std::size_t(sound)];
+        const QString path = media_.sound(sound);
+        try {
+            // The samples are copied out of the checked bytes and kept: the
+            // file is never looked at again, whatever happens to it.
+            const QByteArray bytes = readMediaFile(path, kMaxSoundBytes);
+            const auto reading = readWave(bytes);
+            if (const auto *wave = std::get_if<Wave>(&reading)) {
+                const pa_sample_spec spec{sampleFormat(wave->format), wave->format.sampleRate,
+                                          quint8(wave->format.channels)};
+                if (pa_sample_spec_valid(&spec)) {
+                    effect.format = spec.format;
+                    effect.rate = spec.rate;
+                    effect.channels = spec.channels;
+                    effect.samples = wave->samples.toByteArray();
+                    effect.playable = true;
+                }
+            }
+        } catch (const MediaError &) {
+        }
+        if (!effect.playable)
+            std::fprintf(stderr, "sakana: cannot play %s; it stays silent\n", qPrintable(path));
+    }
+
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_ || pa_threaded_mainloop_start(loop_) < 0) {
+        if (loop_)
+            pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+        std::fprintf(stderr, "sakana: the sound system cannot start; the program runs without sound\n");
+        return;
+    }
+    pa_threaded_mainloop_lock(loop_);
+    connectSoon();
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+void PulseSoundPlayer::play(Sound sound)
+{
+    prepare();
+    if (!loop_)
+        return;
+    const Effect &effect = effects_[std::size_t(sound)];
+    pa_threaded_mainloop_lock(loop_);
+    Line &line = lineOf(sound);
+    stop(line);
+    line.pending.reset();
+    if (effect.playable) {
+        if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY) {
+            start(line, sound);
+        } else {
+            line.pending = sound;
+            line.askedAt = Clock::now();
+            connectSoon();
+        }
+    }
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+void PulseSoundPlayer::connectSoon()
+{
+    if (context_)
+        return;
+    const Clock::time_point now = Clock::now();
+    if (tried_ && now - lastTry_ < kRetryPause)
+        return;
+    tried_ = true;
+    lastTry_ = now;
+    // Connecting is left to the sound thread, so that a click never waits
+    // for the server.
+    pa_mainloop_api_once(
+        pa_threaded_mainloop_get_api(loop_),
+        [](pa_mainloop_api *, void *self) { static_cast<PulseSoundPlayer *>(self)->connectNow(); }, this);
+}
+
+void PulseSoundPlayer::connectNow()
+{
+    if (context_)
+        return;
+    pa_proplist *properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "sakana");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "io.github.sakana.Sakana");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
+    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "sakana", properties);
+    pa_proplist_free(properties);
+    if (!context_)
+        return;
+    pa_context_set_state_callback(
+        context_, [](pa_context *, void *self) { static_cast<PulseSoundPlayer *>(self)->contextChanged(); }, this);
+    // Never a server of our own, which would outlive the program. A failure
+    // comes through contextChanged().
+    pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+}
+
+void PulseSoundPlayer::contextChanged()
+{
+    switch (pa_context_get_state(context_)) {
+    case PA_CONTEXT_READY:
+        silenceSaid_ = false;
+        for (Line &line : lines_) {
+            if (line.pending && Clock::now() - line.askedAt < kStillTimely)
+                start(line, *line.pending);
+            line.pending.reset();
+        }
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED: {
+        for (Line &line : lines_) {
+            stop(line);
+            line.pending.reset();
+        }
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_unref(context_);
+        context_ = nullptr;
+        if (!silenceSaid_) {
+            silenceSaid_ = true;
+            std::fprintf(stderr, "sakana: no sound server; the program is silent until one is there\n");
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void PulseSoundPlayer::start(Line &line, Sound sound)
+{
+    const Effect &effect = effects_[std::size_t(sound)];
+    const pa_sample_spec spec{pa_sample_format_t(effect.format), effect.rate, effect.channels};
+    pa_channel_map channels;
+    pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_stream *stream = pa_stream_new(context_, "sakana", &spec, &channels);
+    if (!stream)
+        return;
+    line.stream = stream;
+    line.samples = &effect.samples;
+    line.written = 0;
+
+    // The server asks for samples as it plays; it gets them until the sound
+    // is written out, and then plays what it has to the end.
+    pa_stream_set_write_callback(
+        stream,
+        [](pa_stream *s, size_t room, void *data) {
+            auto &line = *static_cast<Line *>(data);
+            if (line.stream != s)
+                return;
+            const QByteArray &samples = *line.samples;
+            // More than asked for, so that a busy machine cannot starve the
+            // sound; what is not heard yet goes when the sound is cut off.
+            const qsizetype size = std::min(std::max(qsizetype(room), kWrittenAhead), samples.size() - line.written);
+            if (size > 0 && pa_stream_write(s, samples.constData() + line.written, size_t(size), nullptr, 0,
+                                            PA_SEEK_RELATIVE) == 0)
+                line.written += size;
+            if (line.written < samples.size())
+                return;
+            pa_stream_set_write_callback(s, nullptr, nullptr);
+            if (pa_operation *drain = pa_stream_drain(
+                    s,
+                    [](pa_stream *s, int, void *data) {
+                        auto &line = *static_cast<Line *>(data);
+                        if (line.stream == s)
+                            stop(line);
+                    },
+                    &line))
+                pa_operation_unref(drain);
+        },
+        &line);
+    pa_stream_set_state_callback(
+        stream,
+        [](pa_stream *s, void *data) {
+            auto &line = *static_cast<Line *>(data);
+            const pa_stream_state_t state = pa_stream_get_state(s);
+            if (line.stream == s && (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED))
+                stop(line);
+        },
+        &line);
+
+    pa_buffer_attr buffer;
+    buffer.maxlength = std::uint32_t(-1);
+    buffer.tlength = std::uint32_t(pa_usec_to_bytes(kBufferedMicroseconds, &spec));
+    buffer.prebuf = std::uint32_t(-1);
+    buffer.minreq = std::uint32_t(-1);
+    buffer.fragsize = std::uint32_t(-1);
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
+        stop(line);
+}
+
+void PulseSoundPlayer::stop(Line &line)
+{
+    pa_stream *stream = line.stream;
+    if (!stream)
+        return;
+    line.stream = nullptr;
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    if (pa_stream_get_state(stream) == PA_STREAM_READY || pa_stream_get_state(stream) == PA_STREAM_CREATING)
+        pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+}
+
+} // namespace sakana

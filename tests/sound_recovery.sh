@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# The sound comes back when the sound server does. The real program on a
+# virtual display is started with no sound server, then a server with a null
+# output is started, killed and started again around it; each click on a
+# name is recorded from the output's monitor:
+#   no server       a click is silent, and the program goes on;
+#   server started  the next click is heard;
+#   server killed   a click is silent, and the program goes on;
+#   started again   the next click is heard.
+# Being without the server is said once at the start and once at the loss.
+# Everything runs in a private runtime folder and home, apart from any
+# sound server of the machine.
+#
+# Usage: tests/sound_recovery.sh [BUILD_DIR]   (default build)
+set -euo pipefail
+export LC_ALL=C.UTF-8
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build}
+ROOT=$root
+# shellcheck source=scripts/common.sh
+source "$root/scripts/common.sh"
+ensure_packages xvfb xdotool pulseaudio pulseaudio-utils
+
+fail() { echo "sound_recovery: FAIL: $*" >&2; sed 's/^/    program: /' "$work/out" >&2 2>/dev/null; exit 1; }
+
+[ -x "$build/bin/sakana" ] || fail "no program at $build/bin/sakana (build it first)"
+
+work=$(mktemp -d)
+program_pid=""
+xvfb_pid=""
+touch "$work/out"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime PULSE_RUNTIME_PATH=$work/runtime/pulse
+export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
+mkdir -p "$HOME"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+stop_server() {  # killed, as when it crashes
+    local pid
+    pid=$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null) || return 0
+    kill -KILL "$pid" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+}
+cleanup() {
+    local pid
+    for pid in "$program_pid" "$xvfb_pid"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    stop_server
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_server() {
+    pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nullsink" \
+        --load="module-native-protocol-unix auth-anonymous=1" >/dev/null 2>&1 || fail "the sound server did not start"
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "the sound server does not answer"
+}
+alive() { kill -0 "$program_pid" 2>/dev/null || fail "the program ended $1"; }
+
+# Clicks at x, y in the window while the null output is recorded, and gives
+# the loudest sample (of 32768) after the click; fails unless the output was
+# silent before it.
+recorded_click() {
+    rm -f "$work/sound.raw"
+    parec -d nullsink.monitor --format=s16le --channels=1 --rate=22050 --raw --latency-msec=20 >"$work/sound.raw" &
+    local recorder=$!
+    # At least 0.3 s before the click, whatever the recorder's start-up takes.
+    for _ in $(seq 100); do
+        [ "$(stat -c %s "$work/sound.raw")" -ge 13230 ] && break
+        sleep 0.05
+    done
+    local quiet
+    quiet=$(stat -c %s "$work/sound.raw")
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 1
+    kill -INT "$recorder"
+    wait "$recorder" 2>/dev/null || true
+    [ "$quiet" -ge 13230 ] || fail "the sound server's output could not be recorded"
+    od -An -v -td2 -w2 "$work/sound.raw" | awk -v quiet=$((quiet / 2)) '
+        { v = $1 < 0 ? -$1 : $1; if (NR <= quiet) { if (v > b) b = v } else if (v > a) a = v }
+        END { if (b >= 1000) exit 1; print a + 0 }' || fail "the output was not silent before the click"
+}
+
+window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || fail "no window '$1'"
+    echo "$id"
+}
+
+start_xvfb 1024x768x24 || fail "the virtual display did not start"
+xvfb_pid=$XVFB_PID
+
+QT_QPA_PLATFORM=xcb "$build/bin/sakana" >"$work/out" 2>&1 &
+program_pid=$!
+menu=$(window "メニュー")
+for _ in $(seq 50); do grep -q 'sound server' "$work/out" && break; sleep 0.1; done
+grep -q 'sound server' "$work/out" || fail "the program did not say that there is no sound server"
+xdotool mousemove --window "$menu" 161 435 click 1             # 魚しらべ
+lookup=$(window "魚しらべ")
+sleep 0.5
+xdotool mousemove --window "$lookup" 89 69 click 1             # the first name
+sleep 0.5
+alive "without a sound server"
+
+# A name's click, each more than a second after the last try to connect.
+start_server
+sleep 1.2
+peak=$(recorded_click "$lookup" 89 69)
+[ "$peak" -ge 1000 ] || fail "not heard once the server started (peak $peak)"
+echo "sound_recovery: heard once the server started (peak $peak)"
+
+stop_server
+sleep 0.5
+xdotool mousemove --window "$lookup" 89 89 click 1
+sleep 0.5
+alive "when the sound server was killed"
+
+start_server
+sleep 1.2
+peak=$(recorded_click "$lookup" 89 109)
+[ "$peak" -ge 1000 ] || fail "not heard once the server started again (peak $peak)"
+echo "sound_recovery: heard once the server started again (peak $peak)"
+alive "at the end"
+
+said=$(grep -c 'sound server' "$work/out" || true)
+[ "$said" -eq 2 ] || fail "the missing server was said $said times, not once at the start and once at the loss"
+echo "sound_recovery: OK"
