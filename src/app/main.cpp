@@ -1,4 +1,5 @@
 #include "app/errorreport.h"
+#include "app/language.h"
 #include "app/mediacheck.h"
 #include "app/screenswitcher.h"
 #include "app/sessionenvironment.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
@@ -39,17 +41,6 @@ bool printsOnly(int argc, char *argv[])
     return false;
 }
 
-
-// Without a sound device the sound system says so in its own words, several
-// times over; the player says it once, in ours.
-QtMessageHandler defaultMessageHandler = nullptr;
-void quietSoundSystem(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("PulseAudioService:")) ||
-        message.startsWith(QLatin1String("No audio device detected")))
-        return;
-    defaultMessageHandler(type, context, message);
-}
 
 // Runs a job once, from the event loop, a while after the window's first
 // paint.
@@ -83,7 +74,10 @@ int main(int argc, char *argv[])
     if (printsOnly(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     sakana::quietSession();
-    defaultMessageHandler = qInstallMessageHandler(quietSoundSystem);
+    // Without a sound device the sound system says so in its own words,
+    // several times over; the player says it once, in ours. QT_LOGGING_RULES
+    // still brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
     QApplication app(argc, argv);
@@ -94,7 +88,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(SAKANA_VERSION));
 
     QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("sakana"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (sakana::loadCommandLineLanguage(translator, sakana::messagesLocale()))
         QCoreApplication::installTranslator(&translator);
 
     QCommandLineParser parser;
@@ -145,8 +139,7 @@ int main(int argc, char *argv[])
     if (!media) {
         const QStringList places = sakana::MediaFolder::placesFor(programDirectory);
         QTimer::singleShot(0, &app, [&errors, places] {
-            errors.report(sakana::MediaError(places.join(QStringLiteral("\n")),
-                                             QStringLiteral("メディアのフォルダ（音・画像・説明）が見つかりません")));
+            errors.report(sakana::MediaError(places.join(QStringLiteral("\n")), sakana::MediaError::Problem::NoMediaFolder));
         });
         return QApplication::exec();
     }

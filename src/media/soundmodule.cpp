@@ -1,6 +1,6 @@
 #include "media/soundmodule.h"
 
-#include <cstdio>
+#include "media/logging.h"
 
 namespace sakana {
 
@@ -18,8 +18,8 @@ void ModuleSoundPlayer::prepare()
     prepared_ = true;
     const auto make = reinterpret_cast<SoundModuleFactory>(module_.resolve(kSoundModuleFactory));
     if (!make) {
-        std::fprintf(stderr, "sakana: cannot load the sound module (%s); the program runs without sound\n",
-                     qPrintable(module_.errorString()));
+        qCWarning(lcSound, "cannot load the sound module (%s); the program runs without sound",
+                  qPrintable(module_.errorString()));
         return;
     }
     player_.reset(make(&media_));

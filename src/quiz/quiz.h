@@ -60,7 +60,6 @@ public:
     bool answer(int fishNo);
 
     int question() const { return question_; }  // the fish asked now; 0 before the first question
-    int asked() const { return askedCount_; }   // questions shown, the current one included
     int remaining() const { return questionCount() - askedCount_; }
     int questionCount() const { return int(round_.count()); }  // questions in this round
     int rightAnswers() const { return rightCount_; }
