@@ -80,7 +80,16 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
+    // Starting the window system, Qt looks for a sandbox marker in the
+    // session's runtime folder and, when the session names none, says so in
+    // its general category; the runs that only print use neither, and print
+    // nothing but their own.
+    QLoggingCategory *const general = QLoggingCategory::defaultCategory();
+    const bool warns = general->isWarningEnabled();
+    if (printsOnly(argc, argv))
+        general->setEnabled(QtWarningMsg, false);
     QApplication app(argc, argv);
+    general->setEnabled(QtWarningMsg, warns);
     // The menu's pictures are decoded on a thread of their own meanwhile.
     if (!printsOnly(argc, argv))
         sakana::preloadBuiltInPictures(sakana::menu::kWindow, sakana::menu::kControls);

@@ -39,10 +39,8 @@ public:
         const QSize frameSize(twipsToPixels(frame.width), twipsToPixels(frame.height));
         for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
             checkPicture(media_.fishPicture(fishNo), frameSize);
-        checkPicture(media_.mark(Mark::Right), {});
-        checkPicture(media_.mark(Mark::Wrong), {});
-        for (Medal medal : {Medal::Gold, Medal::Silver, Medal::Copper})
-            checkPicture(media_.medal(medal), {});
+        for (Picture picture : kAllPictures)
+            checkPicture(media_.picture(picture), {});
         for (Sound sound : kAllSounds)
             checkSound(media_.sound(sound));
         checkNameList();

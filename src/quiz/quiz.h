@@ -1,6 +1,5 @@
 #pragma once
 
-#include "media/mediafolder.h"
 #include "quiz/catalogue.h"
 
 #include <QList>
@@ -14,6 +13,8 @@ class Clock;
 class RandomSource;
 
 enum class Grade { Gold, Silver, Copper, Fail };
+// The medal of a passing grade.
+enum class Medal { Gold, Silver, Copper };
 
 struct GradeThreshold {
     int lowestPercent;
