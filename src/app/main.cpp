@@ -16,7 +16,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEvent>
-#include <QLocale>
 #include <QLoggingCategory>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -74,9 +73,9 @@ int main(int argc, char *argv[])
     if (printsOnly(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     sakana::quietSession();
-    // Without a sound device the sound system says so in its own words,
-    // several times over; the player says it once, in ours. QT_LOGGING_RULES
-    // still brings them back.
+    // The sound system's own categories repeat in its words what the player
+    // says once in ours (no sound device, a sound that stays silent);
+    // QT_LOGGING_RULES still brings them back.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
