@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const sakana::NameList names = sakana::readNameList(path);
         // An entry is cut from at most 64 KiB of bytes, and no code page 932
         // byte decodes to more than one UTF-16 unit.
-        for (int fish = 1; fish <= sakana::kNameListEntries; ++fish) {
+        for (int fish = 1; fish <= sakana::kFishCount; ++fish) {
             if (names.caption(fish).size() > 64 * 1024)
                 sakana::fuzz::fail("an entry is longer than the bytes it may come from");
         }

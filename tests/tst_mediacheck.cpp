@@ -1,4 +1,6 @@
+#include "app/language.h"
 #include "app/mediacheck.h"
+#include "media/mediaerror.h"
 #include "media/wavefile.h"
 #include "support/specialfile.h"
 
@@ -7,6 +9,8 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
+#include <QTranslator>
 
 using namespace sakana;
 using namespace sakana::testing;
@@ -69,8 +73,8 @@ private slots:
         QTest::newRow("deleted sound alone") << "音/x.wav" << "delete" << 2 << "x.wav";
         QTest::newRow("sound that is not WAV") << "音/o.wav" << "garbage" << 2 << "o.wav";
         QTest::newRow("empty sound") << "音/oto.wav" << "empty" << 2 << "oto.wav";
-        QTest::newRow("name list a named pipe") << "説明/name.txt" << "fifo" << 1 << "名前付きパイプ";
-        QTest::newRow("sound a named pipe") << "音/o.wav" << "fifo" << 2 << "名前付きパイプ";
+        QTest::newRow("name list a named pipe") << "説明/name.txt" << "fifo" << 1 << "named pipe";
+        QTest::newRow("sound a named pipe") << "音/o.wav" << "fifo" << 2 << "named pipe";
         QTest::newRow("name list in code page 932 after a UTF-8 mark") << "説明/name.txt" << "bom" << 1 << "UTF-8";
         QTest::newRow("name list in UTF-8") << "説明/name.txt" << "utf8" << 0 << "read as UTF-8";
         QTest::newRow("39 entries") << "説明/name.txt" << "39" << 1 << "39";
@@ -123,6 +127,49 @@ private slots:
         QVERIFY2(problems.front().file.contains(says) || problems.front().message.contains(says),
                  qPrintable(problems.front().message));
         QCOMPARE(checkExitStatus(problems), status);
+    }
+
+    // One language a run, chosen by the locale, with counts as people write
+    // them; the child's report stays Japanese whatever the check speaks.
+    void printedInOneLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("printed");
+        const QString english = u"%1/画像/f3.gif: error: the picture cannot be shown (the picture file is cut short)\n"
+                                u"%1/音/o.wav: warning: the sound is missing; the program is silent there\n"
+                                u"%1/音/x.wav: warning: the sound is missing; the program is silent there\n"
+                                u"%1/説明/name.txt: note: read as code page 932 (Shift_JIS)\n"
+                                u"%1: 1 error, 2 warnings\n"_qs;
+        QTest::newRow("C") << "C.UTF-8" << english;
+        QTest::newRow("French") << "fr_FR.UTF-8" << english;
+        QTest::newRow("Japanese") << "ja_JP.UTF-8"
+                                  << u"%1/画像/f3.gif: エラー: 絵を表示できません（絵のファイルが途中で切れています）\n"
+                                     u"%1/音/o.wav: 注意: 音がありません。その場面では音が出ません\n"
+                                     u"%1/音/x.wav: 注意: 音がありません。その場面では音が出ません\n"
+                                     u"%1/説明/name.txt: お知らせ: CP932（シフトJIS）として読みます\n"
+                                     u"%1: エラー 1 件、注意 2 件\n"_qs;
+    }
+    void printedInOneLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, printed);
+        FolderCopy folder;
+        const QByteArray picture = folder.read(QStringLiteral("画像/f3.gif"));
+        folder.write(QStringLiteral("画像/f3.gif"), picture.left(picture.size() / 2));
+        QVERIFY(QFile::remove(folder.path(QStringLiteral("音/o.wav"))));
+        QVERIFY(QFile::remove(folder.path(QStringLiteral("音/x.wav"))));
+        QTranslator translator;
+        QVERIFY(loadCommandLineLanguage(translator, QLocale(locale)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QString out;
+        QTextStream stream(&out);
+        const MediaFolder media(folder.dir.path());
+        printCheck(media, checkMediaFolder(media), stream);
+        const QString childReads = MediaError(QString(), MediaError::Problem::PictureCutShort).reason();
+        QCoreApplication::removeTranslator(&translator);
+        stream.flush();
+        QCOMPARE(out, printed.arg(folder.dir.path()));
+        QCOMPARE(childReads, u"絵のファイルが途中で切れています"_qs);
     }
 
     void everyProblemAtOnce()

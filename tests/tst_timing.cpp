@@ -102,11 +102,11 @@ private slots:
         QTest::newRow("wrong") << folder.sound(Sound::Wrong) << "/d/音/x.wav";
         QTest::newRow("pass") << folder.sound(Sound::Pass) << "/d/音/gokaku.wav";
         QTest::newRow("fail") << folder.sound(Sound::Fail) << "/d/音/dame.wav";
-        QTest::newRow("right mark") << folder.mark(Mark::Right) << "/d/画像/maru.gif";
-        QTest::newRow("wrong mark") << folder.mark(Mark::Wrong) << "/d/画像/batu.gif";
-        QTest::newRow("gold") << folder.medal(Medal::Gold) << "/d/画像/gold.gif";
-        QTest::newRow("silver") << folder.medal(Medal::Silver) << "/d/画像/silver.gif";
-        QTest::newRow("copper") << folder.medal(Medal::Copper) << "/d/画像/copper.gif";
+        QTest::newRow("right mark") << folder.picture(Picture::RightMark) << "/d/画像/maru.gif";
+        QTest::newRow("wrong mark") << folder.picture(Picture::WrongMark) << "/d/画像/batu.gif";
+        QTest::newRow("gold") << folder.picture(Picture::GoldMedal) << "/d/画像/gold.gif";
+        QTest::newRow("silver") << folder.picture(Picture::SilverMedal) << "/d/画像/silver.gif";
+        QTest::newRow("copper") << folder.picture(Picture::CopperMedal) << "/d/画像/copper.gif";
         QTest::newRow("name list") << folder.nameList() << "/d/説明/name.txt";
     }
     void everyFile()

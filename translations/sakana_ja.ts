@@ -4,32 +4,32 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/main.cpp" line="99"/>
+        <location filename="../src/app/main.cpp" line="101"/>
         <source>A program for young children to learn forty kinds of fish.</source>
         <translation>小さな子どもが四十種類の魚をおぼえるためのプログラムです。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="102"/>
+        <location filename="../src/app/main.cpp" line="104"/>
         <source>Use the media folder DIR.</source>
         <translation>メディアのフォルダ DIR を使います。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="105"/>
+        <location filename="../src/app/main.cpp" line="107"/>
         <source>Check the media folder DIR (or the one the program would use), report every problem and end. Exit status 0: complete; 1: the program would stop; 2: warnings only.</source>
         <translation>メディアのフォルダ DIR（指定がなければプログラムが使うフォルダ）を調べ、問題をすべて知らせて終わります。終了コード 0: 問題なし、1: プログラムが止まる問題あり、2: 注意だけ。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="109"/>
+        <location filename="../src/app/main.cpp" line="111"/>
         <source>Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.</source>
         <translation>全画面で始めます。どの画面も画面いっぱいに拡大します。F11 で切り替え、Esc で戻ります。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="110"/>
+        <location filename="../src/app/main.cpp" line="115"/>
         <source>With --check-media: the folder to check.</source>
         <translation>--check-media と一緒に: 調べるフォルダ。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="125"/>
+        <location filename="../src/app/main.cpp" line="131"/>
         <source>No media folder found; looked in: %1</source>
         <translation>メディアのフォルダが見つかりません。探した場所: %1</translation>
     </message>
@@ -62,64 +62,84 @@
         <translation>%1。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="113"/>
-        <source>only %1 entries; the lookup screen needs %2</source>
-        <translation>項目が %1 個しかありません。魚しらべの画面には %2 個いります</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="121"/>
+        <location filename="../src/app/mediacheck.cpp" line="122"/>
         <source>entry %1 (%2) is too wide for its line: %3 pixels of %4</source>
         <translation>%1 番目の項目（%2）が長すぎて行に入りません: %4 ピクセルのところ %3 ピクセルあります</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="127"/>
+        <location filename="../src/app/mediacheck.cpp" line="128"/>
         <source>the name list cannot be read (%1)</source>
         <translation>名前のファイルを読めません（%1）</translation>
     </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="134"/>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="136"/>
         <source>not code page 932 (Shift_JIS): entries %1 cannot be read</source>
-        <translation>CP932（シフトJIS）ではありません: %1 番目の項目を読めません</translation>
+        <translation>
+            <numerusform>CP932（シフトJIS）ではありません: %1 番目の項目を読めません</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="133"/>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="134"/>
         <source>read as UTF-8, but entries %1 are not UTF-8</source>
-        <translation>UTF-8 として読みましたが、%1 番目の項目が UTF-8 ではありません</translation>
+        <translation>
+            <numerusform>UTF-8 として読みましたが、%1 番目の項目が UTF-8 ではありません</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="114"/>
+        <source>only %n entries; the lookup screen needs %1</source>
+        <translation>
+            <numerusform>項目が %n 個しかありません。魚しらべの画面には %1 個いります</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="139"/>
+        <location filename="../src/app/mediacheck.cpp" line="142"/>
         <source>read as UTF-8</source>
         <translation>UTF-8 として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="141"/>
+        <location filename="../src/app/mediacheck.cpp" line="144"/>
         <source>read as code page 932 (Shift_JIS)</source>
         <translation>CP932（シフトJIS）として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="168"/>
+        <location filename="../src/app/mediacheck.cpp" line="171"/>
         <source>note</source>
         <translation>お知らせ</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="166"/>
+        <location filename="../src/app/mediacheck.cpp" line="182"/>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2、%3</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="183"/>
+        <source>%n errors</source>
+        <translation>
+            <numerusform>エラー %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="184"/>
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>注意 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="169"/>
         <source>error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="167"/>
+        <location filename="../src/app/mediacheck.cpp" line="170"/>
         <source>warning</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="177"/>
+        <location filename="../src/app/mediacheck.cpp" line="180"/>
         <source>%1: the media folder is complete</source>
         <translation>%1: メディアのフォルダに問題はありません</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="179"/>
-        <source>%1: %2 errors, %3 warnings</source>
-        <translation>%1: エラー %2 件、注意 %3 件</translation>
     </message>
     <message>
         <location filename="../src/media/wavefile.cpp" line="11"/>
@@ -151,6 +171,104 @@
         <location filename="../src/media/wavefile.cpp" line="44"/>
         <source>the sound is cut short</source>
         <translation>音のファイルが途中で切れています</translation>
+    </message>
+</context>
+<context>
+    <name>MediaError</name>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="21"/>
+        <source>the file is missing</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="22"/>
+        <source>the file cannot be read</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="25"/>
+        <source>not a regular file (a folder)</source>
+        <translation>ふつうのファイルではありません（フォルダです）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="26"/>
+        <source>not a regular file (a named pipe)</source>
+        <translation>ふつうのファイルではありません（名前付きパイプです）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="27"/>
+        <source>not a regular file (a socket)</source>
+        <translation>ふつうのファイルではありません（ソケットです）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="28"/>
+        <source>not a regular file (a device)</source>
+        <translation>ふつうのファイルではありません（装置です）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="29"/>
+        <source>not a regular file (another kind of file)</source>
+        <translation>ふつうのファイルではありません（ファイルの種類がちがいます）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="32"/>
+        <source>not a regular file</source>
+        <translation>ふつうのファイルではありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="33"/>
+        <source>the file is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="34"/>
+        <source>the picture file is empty</source>
+        <translation>絵のファイルが空です</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="35"/>
+        <source>the picture file is cut short</source>
+        <translation>絵のファイルが途中で切れています</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="36"/>
+        <source>the picture is not in the right format</source>
+        <translation>絵の形式が正しくありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="38"/>
+        <source>the picture cannot be read (the file is damaged or too large)</source>
+        <translation>絵を読み込めません（ファイルがこわれているか、大きすぎます）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="39"/>
+        <source>entry %1 is too long (at most %2 bytes)</source>
+        <translation>%1番目の項目が長すぎます（%2バイトまでです）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="41"/>
+        <source>entry %1 holds characters that cannot be read as Shift_JIS</source>
+        <translation>%1番目の項目に、シフトJISとして読めない文字があります</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="43"/>
+        <source>entry %1 holds characters that cannot be read as UTF-8</source>
+        <translation>%1番目の項目に、UTF-8として読めない文字があります</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="45"/>
+        <source>this computer has no way to read Shift_JIS characters</source>
+        <translation>シフトJISの文字を読む仕組みがこのパソコンにありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="46"/>
+        <source>fewer than %2 entries (only %1)</source>
+        <translation>項目が%2個ありません（%1個しかありません）</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="48"/>
+        <source>the media folders (音, 画像, 説明) are not found</source>
+        <translation>メディアのフォルダ（音・画像・説明）が見つかりません</translation>
     </message>
 </context>
 </TS>

@@ -3,10 +3,16 @@
 #include "ui/screenwindow.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QMessageBox>
-#include <cstdio>
 
 namespace sakana {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcApp, "sakana.app")
+
+} // namespace
 
 ErrorReport::ErrorReport(Show show) : show_(std::move(show)) {}
 
@@ -32,7 +38,7 @@ QString reportText(const MediaError &error)
 
 void showReportDialog(const MediaError &error)
 {
-    std::fprintf(stderr, "sakana: run-time error: %s: %s\n", qPrintable(error.file()), qPrintable(error.reason()));
+    qCCritical(lcApp, "run-time error: %s", error.what());
     QMessageBox::critical(nullptr, QStringLiteral("sakana"), reportText(error));
 }
 

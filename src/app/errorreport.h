@@ -28,7 +28,8 @@ private:
 // The text of the report, in Japanese.
 QString reportText(const MediaError &error);
 
-// Shows the report to a person: a line on stderr and a modal message box.
+// Shows the report to a person: a modal message box, and a line in English
+// on stderr (logging category sakana.app).
 void showReportDialog(const MediaError &error);
 
 } // namespace sakana

@@ -1,4 +1,5 @@
 #include "app/errorreport.h"
+#include "app/language.h"
 #include "app/mediacheck.h"
 #include "app/screenswitcher.h"
 #include "app/sessionenvironment.h"
@@ -15,7 +16,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEvent>
-#include <QLocale>
+#include <QLoggingCategory>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
@@ -39,17 +40,6 @@ bool printsOnly(int argc, char *argv[])
     return false;
 }
 
-
-// Without a sound device the sound system says so in its own words, several
-// times over; the player says it once, in ours.
-QtMessageHandler defaultMessageHandler = nullptr;
-void quietSoundSystem(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("PulseAudioService:")) ||
-        message.startsWith(QLatin1String("No audio device detected")))
-        return;
-    defaultMessageHandler(type, context, message);
-}
 
 // Runs a job once, from the event loop, a while after the window's first
 // paint.
@@ -83,10 +73,22 @@ int main(int argc, char *argv[])
     if (printsOnly(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     sakana::quietSession();
-    defaultMessageHandler = qInstallMessageHandler(quietSoundSystem);
+    // The sound system's own categories repeat in its words what the player
+    // says once in ours (no sound device, a sound that stays silent);
+    // QT_LOGGING_RULES still brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
     // The built-in pictures live in the ui library.
     Q_INIT_RESOURCE(sakana);
+    // Starting the window system, Qt looks for a sandbox marker in the
+    // session's runtime folder and, when the session names none, says so in
+    // its general category; the runs that only print use neither, and print
+    // nothing but their own.
+    QLoggingCategory *const general = QLoggingCategory::defaultCategory();
+    const bool warns = general->isWarningEnabled();
+    if (printsOnly(argc, argv))
+        general->setEnabled(QtWarningMsg, false);
     QApplication app(argc, argv);
+    general->setEnabled(QtWarningMsg, warns);
     // The menu's pictures are decoded on a thread of their own meanwhile.
     if (!printsOnly(argc, argv))
         sakana::preloadBuiltInPictures(sakana::menu::kWindow, sakana::menu::kControls);
@@ -94,7 +96,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(SAKANA_VERSION));
 
     QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("sakana"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (sakana::loadCommandLineLanguage(translator, sakana::messagesLocale()))
         QCoreApplication::installTranslator(&translator);
 
     QCommandLineParser parser;
@@ -145,8 +147,7 @@ int main(int argc, char *argv[])
     if (!media) {
         const QStringList places = sakana::MediaFolder::placesFor(programDirectory);
         QTimer::singleShot(0, &app, [&errors, places] {
-            errors.report(sakana::MediaError(places.join(QStringLiteral("\n")),
-                                             QStringLiteral("メディアのフォルダ（音・画像・説明）が見つかりません")));
+            errors.report(sakana::MediaError(places.join(QStringLiteral("\n")), sakana::MediaError::Problem::NoMediaFolder));
         });
         return QApplication::exec();
     }

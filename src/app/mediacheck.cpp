@@ -39,10 +39,8 @@ public:
         const QSize frameSize(twipsToPixels(frame.width), twipsToPixels(frame.height));
         for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
             checkPicture(media_.fishPicture(fishNo), frameSize);
-        checkPicture(media_.mark(Mark::Right), {});
-        checkPicture(media_.mark(Mark::Wrong), {});
-        for (Medal medal : {Medal::Gold, Medal::Silver, Medal::Copper})
-            checkPicture(media_.medal(medal), {});
+        for (Picture picture : kAllPictures)
+            checkPicture(media_.picture(picture), {});
         for (Sound sound : kAllSounds)
             checkSound(media_.sound(sound));
         checkNameList();
@@ -66,7 +64,7 @@ private:
                     MediaProblem::Kind::Warning);
             }
         } catch (const MediaError &error) {
-            add(path, QCoreApplication::translate("MediaCheck", "the picture cannot be shown (%1)").arg(error.reason()), MediaProblem::Kind::Stops);
+            add(path, QCoreApplication::translate("MediaCheck", "the picture cannot be shown (%1)").arg(error.translatedReason()), MediaProblem::Kind::Stops);
         }
     }
 
@@ -77,7 +75,7 @@ private:
             bytes = readMediaFile(path, 16 * 1024 * 1024);
         } catch (const MediaError &error) {
             add(path, QFileInfo::exists(path)
-                          ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(error.reason())
+                          ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(error.translatedReason())
                           : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
                 MediaProblem::Kind::Warning);
             return;
@@ -99,7 +97,7 @@ private:
         TextFile::Encoding encoding = TextFile::Encoding::Undecided;
         try {
             TextFile file(path);
-            for (int fishNo = 1; fishNo <= kNameListEntries; ++fishNo) {
+            for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
                 std::optional<QString> caption;
                 try {
                     caption = file.readEntry();
@@ -110,8 +108,9 @@ private:
                     continue;
                 }
                 if (!caption) {
-                    add(path, QCoreApplication::translate("MediaCheck", "only %1 entries; the lookup screen needs %2")
-                                  .arg(fishNo - 1).arg(kNameListEntries),
+                    const int found = fishNo - 1;
+                    add(path, QCoreApplication::translate("MediaCheck", "only %n entries; the lookup screen needs %1", nullptr, found)
+                                  .arg(kFishCount),
                         MediaProblem::Kind::Stops);
                     break;
                 }
@@ -124,14 +123,16 @@ private:
                 }
             }
         } catch (const MediaError &error) {
-            add(path, QCoreApplication::translate("MediaCheck", "the name list cannot be read (%1)").arg(error.reason()),
+            add(path, QCoreApplication::translate("MediaCheck", "the name list cannot be read (%1)").arg(error.translatedReason()),
                 MediaProblem::Kind::Stops);
         }
         if (!undecodable.isEmpty()) {
             add(path,
                 (encoding == TextFile::Encoding::Utf8
-                     ? QCoreApplication::translate("MediaCheck", "read as UTF-8, but entries %1 are not UTF-8")
-                     : QCoreApplication::translate("MediaCheck", "not code page 932 (Shift_JIS): entries %1 cannot be read"))
+                     ? QCoreApplication::translate("MediaCheck", "read as UTF-8, but entries %1 are not UTF-8", nullptr,
+                                                   int(undecodable.size()))
+                     : QCoreApplication::translate("MediaCheck", "not code page 932 (Shift_JIS): entries %1 cannot be read",
+                                                   nullptr, int(undecodable.size())))
                     .arg(undecodable.join(QStringLiteral(", "))),
                 MediaProblem::Kind::Stops);
         }
@@ -176,7 +177,9 @@ void printCheck(const MediaFolder &media, const std::vector<MediaProblem> &probl
     if (errors + warnings == 0)
         out << QCoreApplication::translate("MediaCheck", "%1: the media folder is complete").arg(media.root()) << '\n';
     else
-        out << QCoreApplication::translate("MediaCheck", "%1: %2 errors, %3 warnings").arg(media.root()).arg(errors).arg(warnings)
+        out << QCoreApplication::translate("MediaCheck", "%1: %2, %3")
+                   .arg(media.root(), QCoreApplication::translate("MediaCheck", "%n errors", nullptr, int(errors)),
+                        QCoreApplication::translate("MediaCheck", "%n warnings", nullptr, int(warnings)))
             << '\n';
 }
 

@@ -9,21 +9,55 @@ namespace sakana {
 // A media file that cannot be opened, read or decoded: a picture or the name
 // list. It stops the step in progress; the program's one error report shows
 // it and ends the program.
+//
+// It carries what went wrong as a value; the sentence that says it is made
+// here alone, from English source texts that translations/sakana_*.ts
+// translate.
 class MediaError : public std::exception {
 public:
-    MediaError(QString file, QString reason)
-        : file_(std::move(file)), reason_(std::move(reason)),
-          message_((file_ + QStringLiteral(": ") + reason_).toStdString())
-    {
-    }
+    enum class Problem {
+        Missing,           // no file under the name
+        Unreadable,        // there, but it cannot be opened or read
+        NotAFile,          // a folder, a pipe, a socket or a device: see fileKind()
+        TooLarge,          // beyond what a media file of its kind may hold
+        EmptyPicture,
+        PictureCutShort,
+        NotAPicture,       // not in the picture format its name gives
+        PictureBroken,     // the decoder gave up: a damaged or gigantic picture
+        EntryTooLong,      // name list entry entry(), longer than limit() bytes
+        EntryNotShiftJis,  // name list entry entry() is not code page 932
+        EntryNotUtf8,      // name list entry entry() is not UTF-8, in a UTF-8 file
+        NoShiftJis,        // the system cannot decode code page 932 at all
+        TooFewEntries,     // only entry() entries where limit() are needed
+        NoMediaFolder,     // none of the places looked in holds the media folders
+    };
+    // What stands under the name when it is not a regular file.
+    enum class FileKind { Folder, Pipe, Socket, Device, Other, Unknown };
+
+    MediaError(QString file, Problem problem, int entry = 0, int limit = 0);
+    MediaError(QString file, FileKind kind);
 
     const QString &file() const noexcept { return file_; }
-    const QString &reason() const noexcept { return reason_; }
+    Problem problem() const noexcept { return problem_; }
+    FileKind fileKind() const noexcept { return kind_; }
+    int entry() const noexcept { return entry_; }
+    int limit() const noexcept { return limit_; }
+
+    // What went wrong, in Japanese: the language of the program's windows
+    // and of the error report the child sees, whatever the locale.
+    QString reason() const;
+    // The same in the language of the translators the application has
+    // installed, English without one: for the command line.
+    QString translatedReason() const;
+    // The file and the English sentence, for diagnostics.
     const char *what() const noexcept override { return message_.c_str(); }
 
 private:
     QString file_;
-    QString reason_;
+    Problem problem_;
+    FileKind kind_ = FileKind::Unknown;
+    int entry_ = 0;
+    int limit_ = 0;
     std::string message_;
 };
 

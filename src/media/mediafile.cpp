@@ -14,20 +14,20 @@ namespace sakana {
 
 namespace {
 
-const QString kMissing = QStringLiteral("ファイルが見つかりません");
-const QString kUnreadable = QStringLiteral("ファイルを読めません");
-const QString kTooLarge = QStringLiteral("ファイルが大きすぎます");
+constexpr auto kMissing = MediaError::Problem::Missing;
+constexpr auto kUnreadable = MediaError::Problem::Unreadable;
+constexpr auto kTooLarge = MediaError::Problem::TooLarge;
 
 #ifdef Q_OS_UNIX
-// Why what stands under a media file's name cannot be read as one.
-QString notAFile(mode_t mode)
+// What stands under a media file's name when it is not a regular file.
+MediaError::FileKind fileKind(mode_t mode)
 {
-    const QString kind = S_ISDIR(mode)    ? QStringLiteral("フォルダです")
-                         : S_ISFIFO(mode) ? QStringLiteral("名前付きパイプです")
-                         : S_ISSOCK(mode) ? QStringLiteral("ソケットです")
-                         : S_ISCHR(mode) || S_ISBLK(mode) ? QStringLiteral("装置です")
-                                                          : QStringLiteral("ファイルの種類がちがいます");
-    return QStringLiteral("ふつうのファイルではありません（%1）").arg(kind);
+    using Kind = MediaError::FileKind;
+    return S_ISDIR(mode)                    ? Kind::Folder
+           : S_ISFIFO(mode)                 ? Kind::Pipe
+           : S_ISSOCK(mode)                 ? Kind::Socket
+           : S_ISCHR(mode) || S_ISBLK(mode) ? Kind::Device
+                                            : Kind::Other;
 }
 #endif
 
@@ -54,7 +54,7 @@ void openMediaFile(QFile &file)
         // A socket cannot be opened at all; say what it is.
         struct stat info {};
         if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode))
-            throw MediaError(path, notAFile(info.st_mode));
+            throw MediaError(path, fileKind(info.st_mode));
         throw MediaError(path, kUnreadable);
     }
     struct stat info {};
@@ -63,7 +63,7 @@ void openMediaFile(QFile &file)
     const int flags = regular ? ::fcntl(fd, F_GETFL) : -1;
     if (!regular || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
         ::close(fd);
-        throw MediaError(path, regular ? kUnreadable : notAFile(info.st_mode));
+        throw regular ? MediaError(path, kUnreadable) : MediaError(path, fileKind(info.st_mode));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -75,7 +75,7 @@ void openMediaFile(QFile &file)
     if (!file.open(QIODevice::ReadOnly))
         throw MediaError(path, kUnreadable);
     if (file.isSequential())
-        throw MediaError(path, QStringLiteral("ふつうのファイルではありません"));
+        throw MediaError(path, MediaError::FileKind::Unknown);
 #endif
 }
 

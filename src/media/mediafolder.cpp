@@ -74,17 +74,14 @@ QString MediaFolder::fishPicture(int fishNo) const
     return path(kPictureFolder, QStringLiteral("f%1.gif").arg(fishNo));
 }
 
-QString MediaFolder::mark(Mark mark) const
+QString MediaFolder::picture(Picture picture) const
 {
-    return path(kPictureFolder, mark == Mark::Right ? QStringLiteral("maru.gif") : QStringLiteral("batu.gif"));
-}
-
-QString MediaFolder::medal(Medal medal) const
-{
-    switch (medal) {
-    case Medal::Gold: return path(kPictureFolder, QStringLiteral("gold.gif"));
-    case Medal::Silver: return path(kPictureFolder, QStringLiteral("silver.gif"));
-    case Medal::Copper: return path(kPictureFolder, QStringLiteral("copper.gif"));
+    switch (picture) {
+    case Picture::RightMark: return path(kPictureFolder, QStringLiteral("maru.gif"));
+    case Picture::WrongMark: return path(kPictureFolder, QStringLiteral("batu.gif"));
+    case Picture::GoldMedal: return path(kPictureFolder, QStringLiteral("gold.gif"));
+    case Picture::SilverMedal: return path(kPictureFolder, QStringLiteral("silver.gif"));
+    case Picture::CopperMedal: return path(kPictureFolder, QStringLiteral("copper.gif"));
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/sound.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -7,20 +9,11 @@
 
 namespace sakana {
 
-// The six sounds of the program.
-enum class Sound {
-    Button,  // a button that changes the screen
-    Name,    // a click on a fish's name, and every new question
-    Right,   // a right answer
-    Wrong,   // a wrong answer
-    Pass,    // a quiz passed with a medal
-    Fail,    // a quiz failed
-};
-inline constexpr std::array kAllSounds{Sound::Button, Sound::Name,  Sound::Right,
-                                       Sound::Wrong,  Sound::Pass, Sound::Fail};
-
-enum class Mark { Right, Wrong };
-enum class Medal { Gold, Silver, Copper };
+// The pictures of the media folder besides the fish: the marks shown over
+// an answered question and the medals of a passed quiz.
+enum class Picture { RightMark, WrongMark, GoldMedal, SilverMedal, CopperMedal };
+inline constexpr std::array kAllPictures{Picture::RightMark, Picture::WrongMark, Picture::GoldMedal,
+                                         Picture::SilverMedal, Picture::CopperMedal};
 
 // The media folder: sounds in "音", pictures in "画像", the name list in
 // "説明". This class alone knows the names of the files in it; every path it
@@ -48,8 +41,7 @@ public:
     QString sound(Sound sound) const;
     // Fish 7 is "f7.gif", fish 40 "f40.gif": plain digits, no padding.
     QString fishPicture(int fishNo) const;
-    QString mark(Mark mark) const;
-    QString medal(Medal medal) const;
+    QString picture(Picture picture) const;
     QString nameList() const;
 
 private:

@@ -151,7 +151,7 @@ QImage readPicture(const QString &path)
 {
     const QByteArray bytes = readMediaFile(path, kMaxFileBytes);
     if (bytes.isEmpty())
-        throw MediaError(path, QStringLiteral("絵のファイルが空です"));
+        throw MediaError(path, MediaError::Problem::EmptyPicture);
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
 
     int entry = 0;
@@ -161,14 +161,14 @@ QImage readPicture(const QString &path)
         switch (checkGifStructure(bytes)) {
         case GifStructure::Complete: break;
         case GifStructure::CutShort:
-            throw MediaError(path, QStringLiteral("絵のファイルが途中で切れています"));
+            throw MediaError(path, MediaError::Problem::PictureCutShort);
         case GifStructure::Malformed:
-            throw MediaError(path, QStringLiteral("絵の形式が正しくありません"));
+            throw MediaError(path, MediaError::Problem::NotAPicture);
         }
     } else if (format == "ico") {
         entry = widestIconEntry(bytes);
         if (entry < 0)
-            throw MediaError(path, QStringLiteral("絵の形式が正しくありません"));
+            throw MediaError(path, MediaError::Problem::NotAPicture);
     }
 
     // Set once, before any reader reads it: pictures may be read on more
@@ -186,8 +186,8 @@ QImage readPicture(const QString &path)
         image = reader.read();
     if (image.isNull()) {
         throw MediaError(path, reader.error() == QImageReader::UnsupportedFormatError
-                                   ? QStringLiteral("絵の形式が正しくありません")
-                                   : QStringLiteral("絵を読み込めません（ファイルがこわれているか、大きすぎます）"));
+                                   ? MediaError::Problem::NotAPicture
+                                   : MediaError::Problem::PictureBroken);
     }
     return image;
 }

@@ -1,6 +1,6 @@
 #include "media/soundmodule.h"
 
-#include <cstdio>
+#include "media/logging.h"
 
 namespace sakana {
 
@@ -18,12 +18,19 @@ void ModuleSoundPlayer::prepare()
     prepared_ = true;
     const auto make = reinterpret_cast<SoundModuleFactory>(module_.resolve(kSoundModuleFactory));
     if (!make) {
-        std::fprintf(stderr, "sakana: cannot load the sound module (%s); the program runs without sound\n",
-                     qPrintable(module_.errorString()));
+        qCWarning(lcSound, "cannot load the sound module (%s); the program runs without sound",
+                  qPrintable(module_.errorString()));
         return;
     }
     player_.reset(make(&media_));
+    // The sound system, which starts here, says in Qt's general category
+    // what it cannot find (no server, no device), and the player says that
+    // once in its own: the general category's warnings are off meanwhile.
+    QLoggingCategory *const general = QLoggingCategory::defaultCategory();
+    const bool warns = general->isWarningEnabled();
+    general->setEnabled(QtWarningMsg, false);
     player_->prepare();
+    general->setEnabled(QtWarningMsg, warns);
 }
 
 void ModuleSoundPlayer::play(Sound sound)

@@ -18,7 +18,8 @@ inline constexpr char kSoundModuleFactory[] = "sakana_make_sound_player";
 // sound system, lives in a module of its own that prepare() loads, so that
 // none of it is loaded before the first window is on the screen. Until then,
 // and for good when the module cannot be loaded, it is silent; a module that
-// cannot be loaded is said once on stderr and the program goes on.
+// cannot be loaded is said once (logging category sakana.sound) and the
+// program goes on.
 class ModuleSoundPlayer final : public StartableSoundPlayer {
 public:
     ModuleSoundPlayer(MediaFolder media, QString modulePath);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/mediafolder.h"
+#include "media/sound.h"
 
 namespace sakana {
 

@@ -32,7 +32,7 @@ bool pauseIsOver(double now, std::int32_t stamp)
         elapsed += kDay;
     if (elapsed < -kRoundingSlack)
         return true;
-    return elapsed > 2.0;
+    return elapsed > kPauseSeconds;
 }
 
 } // namespace sakana

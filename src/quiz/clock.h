@@ -21,8 +21,12 @@ public:
 // exactly halfway rounding to the even one.
 std::int32_t stampSeconds(double secondsSinceMidnight);
 
-// Whether a two-second pause that began at the stamp is over at the reading
-// now: strictly more than two seconds must have passed.
+// The pause between a click and what it does: long enough for the click's
+// sound to be heard first.
+inline constexpr double kPauseSeconds = 2.0;
+
+// Whether a pause that began at the stamp is over at the reading now:
+// strictly more than kPauseSeconds must have passed.
 // - A difference slightly below zero is normal right after a click that was
 //   rounded up, and the pause goes on.
 // - A difference of more than half a day below zero means the clock has

@@ -1,6 +1,7 @@
 #include "quiz/namelist.h"
 
 #include "media/mediaerror.h"
+#include "quiz/catalogue.h"
 #include "quiz/textfile.h"
 
 namespace sakana {
@@ -9,12 +10,10 @@ NameList readNameList(const QString &path)
 {
     NameList names;
     TextFile file(path);
-    for (int fishNo = 1; fishNo <= kNameListEntries; ++fishNo) {
+    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
         std::optional<QString> entry = file.readEntry();
         if (!entry)
-            throw MediaError(path, QStringLiteral("項目が%1個ありません（%2個しかありません）")
-                                       .arg(kNameListEntries)
-                                       .arg(fishNo - 1));
+            throw MediaError(path, MediaError::Problem::TooFewEntries, fishNo - 1, kFishCount);
         names.setCaption(fishNo, std::move(*entry));
     }
     return names;

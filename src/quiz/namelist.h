@@ -4,13 +4,13 @@
 // list "name.txt" (code page 932; see quiz/textfile.h for how entries are cut
 // and decoded). Entry n of the file is the caption of fish n.
 
+#include "quiz/catalogue.h"
+
 #include <QString>
 
 #include <array>
 
 namespace sakana {
-
-inline constexpr int kNameListEntries = 40;
 
 class NameList {
 public:
@@ -19,7 +19,7 @@ public:
     void setCaption(int fishNo, QString caption) { entries_.at(std::size_t(fishNo - 1)) = std::move(caption); }
 
 private:
-    std::array<QString, kNameListEntries> entries_{};
+    std::array<QString, kFishCount> entries_{};
 };
 
 // Reads the first forty entries of the file; whatever follows them is never

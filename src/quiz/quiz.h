@@ -1,6 +1,5 @@
 #pragma once
 
-#include "media/mediafolder.h"
 #include "quiz/catalogue.h"
 
 #include <QList>
@@ -14,6 +13,8 @@ class Clock;
 class RandomSource;
 
 enum class Grade { Gold, Silver, Copper, Fail };
+// The medal of a passing grade.
+enum class Medal { Gold, Silver, Copper };
 
 struct GradeThreshold {
     int lowestPercent;
@@ -60,7 +61,6 @@ public:
     bool answer(int fishNo);
 
     int question() const { return question_; }  // the fish asked now; 0 before the first question
-    int asked() const { return askedCount_; }   // questions shown, the current one included
     int remaining() const { return questionCount() - askedCount_; }
     int questionCount() const { return int(round_.count()); }  // questions in this round
     int rightAnswers() const { return rightCount_; }

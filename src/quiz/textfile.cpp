@@ -56,7 +56,7 @@ bool TextFile::fillBuffer()
     const qint64 got = file_.read(buffer_.data(), chunkBytes);
     if (got < 0) {
         close();
-        throw MediaError(path_, QStringLiteral("ファイルを読めません"));
+        throw MediaError(path_, MediaError::Problem::Unreadable);
     }
     buffer_.resize(got);
     position_ = 0;
@@ -107,9 +107,7 @@ int TextFile::takeByte()
 void TextFile::append(QByteArray &bytes, char c) const
 {
     if (bytes.size() >= maxEntryBytes)
-        throw MediaError(path_, QStringLiteral("%1番目の項目が長すぎます（%2バイトまでです）")
-                                      .arg(entriesRead_ + 1)
-                                      .arg(maxEntryBytes));
+        throw MediaError(path_, MediaError::Problem::EntryTooLong, entriesRead_ + 1, int(maxEntryBytes));
     bytes.append(c);
 }
 
@@ -121,17 +119,15 @@ QString TextFile::decode(const QByteArray &bytes) const
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = decoder.decode(bytes);
         if (decoder.hasError())
-            throw MediaError(path_, QStringLiteral("%1番目の項目に、UTF-8として読めない文字があります")
-                                          .arg(entriesRead_ + 1));
+            throw MediaError(path_, MediaError::Problem::EntryNotUtf8, entriesRead_ + 1);
         return text;
     }
     QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
-        throw MediaError(path_, QStringLiteral("シフトJISの文字を読む仕組みがこのパソコンにありません"));
+        throw MediaError(path_, MediaError::Problem::NoShiftJis);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw MediaError(path_, QStringLiteral("%1番目の項目に、シフトJISとして読めない文字があります")
-                                      .arg(entriesRead_ + 1));
+        throw MediaError(path_, MediaError::Problem::EntryNotShiftJis, entriesRead_ + 1);
     return text;
 }
 

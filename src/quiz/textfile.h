@@ -105,11 +105,6 @@ public:
     // How the file is decoded, as far as it has been read.
     Encoding encoding() const noexcept { return encoding_; }
 
-    // How many entries readEntry() has returned so far.
-    int entriesRead() const noexcept { return entriesRead_; }
-
-    const QString &path() const noexcept { return path_; }
-
     // Closes the file early; further reads find nothing.
     void close() noexcept;
 

@@ -33,6 +33,16 @@ QString spokenMedal(Medal medal)
     return {};
 }
 
+Picture medalPicture(Medal medal)
+{
+    switch (medal) {
+    case Medal::Gold: return Picture::GoldMedal;
+    case Medal::Silver: return Picture::SilverMedal;
+    case Medal::Copper: break;
+    }
+    return Picture::CopperMedal;
+}
+
 } // namespace
 
 DrillScreen::DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
@@ -137,7 +147,7 @@ void DrillScreen::onNameClicked(int fishNo)
     c.names->markChosen(fishNo);
     const bool right = quiz_.answer(fishNo);
     sounds_.play(right ? Sound::Right : Sound::Wrong);
-    c.answerMark->loadPicture(media_.mark(right ? Mark::Right : Mark::Wrong));
+    c.answerMark->loadPicture(media_.picture(right ? Picture::RightMark : Picture::WrongMark));
     c.answerMark->show();
     announceName(*c.answerMark, right ? QStringLiteral("せいかい") : QStringLiteral("まちがい"));
     c.names->markRightAnswer(quiz_.question());
@@ -188,7 +198,7 @@ QWidget *DrillScreen::showGrade()
         return c.failNotice;
     }
     sounds_.play(Sound::Pass);
-    c.medal->loadPicture(media_.medal(*medal));
+    c.medal->loadPicture(media_.picture(medalPicture(*medal)));
     c.medal->show();
     announceName(*c.medal, spokenMedal(*medal));
     return c.restartPicture;

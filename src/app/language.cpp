@@ -1,0 +1,24 @@
+#include "app/language.h"
+
+#include <QLocale>
+#include <QTranslator>
+
+namespace sakana {
+
+QLocale messagesLocale()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return QLocale(name);
+    }
+    return QLocale::system();
+}
+
+bool loadCommandLineLanguage(QTranslator &translator, const QLocale &locale)
+{
+    return translator.load(locale.language() == QLocale::Japanese ? QStringLiteral(":/i18n/sakana_ja.qm")
+                                                                  : QStringLiteral(":/i18n/sakana_en.qm"));
+}
+
+} // namespace sakana

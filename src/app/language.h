@@ -1,0 +1,18 @@
+#pragma once
+
+class QLocale;
+class QTranslator;
+
+namespace sakana {
+
+// The locale that names the language of messages: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set, as the C library takes it, and the
+// system's locale where none is.
+QLocale messagesLocale();
+
+// Loads the language of the command line and of the media check into
+// `translator`, one language a run: Japanese in a Japanese locale, English
+// (whose counted texts need their plural forms) in any other.
+bool loadCommandLineLanguage(QTranslator &translator, const QLocale &locale);
+
+} // namespace sakana
