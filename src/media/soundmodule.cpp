@@ -23,14 +23,7 @@ void ModuleSoundPlayer::prepare()
         return;
     }
     player_.reset(make(&media_));
-    // The sound system, which starts here, says in Qt's general category
-    // what it cannot find (no server, no device), and the player says that
-    // once in its own: the general category's warnings are off meanwhile.
-    QLoggingCategory *const general = QLoggingCategory::defaultCategory();
-    const bool warns = general->isWarningEnabled();
-    general->setEnabled(QtWarningMsg, false);
     player_->prepare();
-    general->setEnabled(QtWarningMsg, warns);
 }
 
 void ModuleSoundPlayer::play(Sound sound)

@@ -1,5 +1,6 @@
 #include "sound/effectplayer.h"
 
+#include "media/logging.h"
 #include "media/mediaerror.h"
 #include "media/mediafile.h"
 #include "media/wavefile.h"
@@ -9,7 +10,6 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
-#include <cstdio>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -88,7 +88,7 @@ void EffectSoundPlayer::prepare()
     prepared_ = true;
     hasDevice_ = !QMediaDevices::audioOutputs().isEmpty();
     if (!hasDevice_) {
-        std::fprintf(stderr, "sakana: no sound device found; the program runs without sound\n");
+        qCWarning(lcSound, "no sound device found; the program runs without sound");
         return;
     }
     for (Sound sound : kAllSounds)
@@ -127,7 +127,7 @@ void EffectSoundPlayer::warnOnce(Effect &effect)
     if (effect.warned)
         return;
     effect.warned = true;
-    std::fprintf(stderr, "sakana: cannot play %s; it stays silent\n", qPrintable(effect.path));
+    qCWarning(lcSound, "cannot play %s; it stays silent", qPrintable(effect.path));
 }
 
 void EffectSoundPlayer::play(Sound sound)

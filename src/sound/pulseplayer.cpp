@@ -1,5 +1,6 @@
 #include "sound/pulseplayer.h"
 
+#include "media/logging.h"
 #include "media/mediaerror.h"
 #include "media/mediafile.h"
 #include "media/wavefile.h"
@@ -7,7 +8,6 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace sakana {
 
@@ -90,7 +90,7 @@ void PulseSoundPlayer::prepare()
         } catch (const MediaError &) {
         }
         if (!effect.playable)
-            std::fprintf(stderr, "sakana: cannot play %s; it stays silent\n", qPrintable(path));
+            qCWarning(lcSound, "cannot play %s; it stays silent", qPrintable(path));
     }
 
     loop_ = pa_threaded_mainloop_new();
@@ -98,7 +98,7 @@ void PulseSoundPlayer::prepare()
         if (loop_)
             pa_threaded_mainloop_free(loop_);
         loop_ = nullptr;
-        std::fprintf(stderr, "sakana: the sound system cannot start; the program runs without sound\n");
+        qCWarning(lcSound, "the sound system cannot start; the program runs without sound");
         return;
     }
     pa_threaded_mainloop_lock(loop_);
@@ -185,7 +185,7 @@ void PulseSoundPlayer::contextChanged()
         context_ = nullptr;
         if (!silenceSaid_) {
             silenceSaid_ = true;
-            std::fprintf(stderr, "sakana: no sound server; the program is silent until one is there\n");
+            qCWarning(lcSound, "no sound server; the program is silent until one is there");
         }
         break;
     }
