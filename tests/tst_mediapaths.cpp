@@ -1,59 +1,13 @@
 #include "media/mediafolder.h"
-#include "quiz/clock.h"
 
 #include <QTest>
 
 using namespace sakana;
 
-// The pause before a screen change or the next question, and media paths.
-class TestTiming : public QObject {
+// Where the program looks for each file of the media folder.
+class TestMediaPaths : public QObject {
     Q_OBJECT
 private slots:
-    void stamp_data()
-    {
-        QTest::addColumn<double>("clock");
-        QTest::addColumn<int>("stamp");
-        QTest::newRow("below half") << 100.4 << 100;
-        QTest::newRow("above half") << 100.6 << 101;
-        QTest::newRow("half to even, down") << 100.5 << 100;
-        QTest::newRow("half to even, up") << 101.5 << 102;
-        QTest::newRow("last second of the day") << 86399.6 << 86400;
-    }
-    void stamp()
-    {
-        QFETCH(double, clock);
-        QFETCH(int, stamp);
-        QCOMPARE(stampSeconds(clock), stamp);
-    }
-
-    void pauseRule_data()
-    {
-        QTest::addColumn<double>("click");
-        QTest::addColumn<double>("tick");
-        QTest::addColumn<bool>("over");
-        QTest::newRow("100.4: at 102.0 not yet") << 100.4 << 102.0 << false;
-        QTest::newRow("100.4: at 102.1 over") << 100.4 << 102.1 << true;
-        QTest::newRow("100.6: just after the click, slightly negative") << 100.6 << 100.7 << false;
-        QTest::newRow("100.6: at 103.0 exactly two, not yet") << 100.6 << 103.0 << false;
-        QTest::newRow("100.6: at 103.1 over") << 100.6 << 103.1 << true;
-        QTest::newRow("86399.4: after midnight at 0.5, not yet") << 86399.4 << 0.5 << false;
-        QTest::newRow("86399.4: after midnight at 1.1, over") << 86399.4 << 1.1 << true;
-        QTest::newRow("86399.6 stamped 86400: at 86399.9, not yet") << 86399.6 << 86399.9 << false;
-        QTest::newRow("86399.6 stamped 86400: at 2.0 after midnight, not yet") << 86399.6 << 2.0 << false;
-        QTest::newRow("86399.6 stamped 86400: at 2.1 after midnight, over") << 86399.6 << 2.1 << true;
-        QTest::newRow("clock set back a minute: over") << 500.2 << 440.0 << true;
-        QTest::newRow("clock set back two hours: over") << 50000.0 << 42800.0 << true;
-        QTest::newRow("clock set back 1.2 s: over") << 500.0 << 498.8 << true;
-        QTest::newRow("100.5 stamped 100 read at 99.6: rounding slack, not yet") << 100.5 << 99.6 << false;
-    }
-    void pauseRule()
-    {
-        QFETCH(double, click);
-        QFETCH(double, tick);
-        QFETCH(bool, over);
-        QCOMPARE(pauseIsOver(tick, stampSeconds(click)), over);
-    }
-
     void appDir_data()
     {
         QTest::addColumn<QString>("programDir");
@@ -117,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTiming)
-#include "tst_timing.moc"
+QTEST_APPLESS_MAIN(TestMediaPaths)
+#include "tst_mediapaths.moc"
