@@ -12,6 +12,14 @@ namespace sakana {
 
 namespace {
 
+// Where a part names the control that speaks for it.
+constexpr char kWholeProperty[] = "spokenAsPartOf";
+
+QWidget *wholeOf(const QWidget *part)
+{
+    return qobject_cast<QWidget *>(part->property(kWholeProperty).value<QObject *>());
+}
+
 // The grid whose name this control is, or null.
 NameGrid *gridOf(const QWidget *control)
 {
@@ -41,13 +49,28 @@ public:
     {
         return child ? int(controls().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
     }
+    // What lies on top at the point, as the pointer finds it: a name through
+    // the list, never the list where no name is.
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        QWidget *hit = widget()->childAt(widget()->mapFromGlobal(QPoint(x, y)));
+        while (hit && hit->parentWidget() != widget())
+            hit = hit->parentWidget();
+        if (!hit)
+            return nullptr;
+        if (QWidget *whole = wholeOf(hit))
+            hit = whole;
+        if (NameGrid *grid = gridOf(hit))
+            hit = grid->keys();
+        return QAccessible::queryAccessibleInterface(hit);
+    }
 
 private:
     QWidgetList controls() const
     {
         QWidgetList list;
         for (QWidget *control : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isWindow() && !gridOf(control))
+            if (!control->isWindow() && !gridOf(control) && !wholeOf(control))
                 list.append(control);
         }
         return list;
@@ -62,7 +85,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("さかなの なまえ");
+            return QStringLiteral("さかなのなまえ");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return kFishCount; }
@@ -116,11 +139,12 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         if (NameGrid *grid = gridOf(control_)) {
-            const bool highlighted = grid->highlighted() == grid->fishNoOf(control_);
+            const int fishNo = grid->fishNoOf(control_);
             s.focusable = true;
-            s.focused = highlighted && grid->keys()->hasFocus();
+            s.focused = grid->highlighted() == fishNo && grid->keys()->hasFocus();
             s.selectable = true;
-            s.selected = highlighted;
+            // Selected is what the child sees red.
+            s.selected = grid->isMarked(fishNo);
             s.disabled = !grid->takesInput();
         }
         return s;
@@ -158,6 +182,8 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String(ScreenWindow::staticMetaObject.className()))
         return new WindowAccessible(widget);
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (className == QLatin1String(NameKeys::staticMetaObject.className()))
         return new GridAccessible(static_cast<NameKeys *>(widget));
     if (className == QLatin1String(Label::staticMetaObject.className()) ||
@@ -178,21 +204,38 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-void announceName(QWidget &widget, const QString &name)
-{
-    // A new name is announced by Qt itself.
-    if (widget.accessibleName() != name) {
-        widget.setAccessibleName(name);
-        return;
-    }
-    QAccessibleEvent event(&widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 void announceFocus(QWidget &widget)
 {
     QAccessibleEvent event(&widget, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+QString spokenText(const QString &caption)
+{
+    QString spoken = caption;
+    return spoken.remove(QLatin1Char(' '));
+}
+
+void speakAsPartOf(QWidget &part, QWidget &whole)
+{
+    part.setProperty(kWholeProperty, QVariant::fromValue<QObject *>(&whole));
+}
+
+Announcer::Announcer(QWidget &window) : QWidget(&window)
+{
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::say(const QString &message)
+{
+    // A reader presents a notification as it shows.
+    hide();
+    setAccessibleName(message);
+    show();
 }
 
 } // namespace sakana

@@ -139,6 +139,11 @@ void NameGrid::setMarked(int fishNo, bool marked)
     label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
 }
 
+bool NameGrid::isMarked(int fishNo) const
+{
+    return label(fishNo)->palette().color(QPalette::Window) == toQColor(colours::kNameMarked);
+}
+
 void NameGrid::pointerOverName(int fishNo)
 {
     lastPointed_ = fishNo;
@@ -170,8 +175,11 @@ void NameGrid::chooseHighlighted()
 
 void NameGrid::choose(int fishNo)
 {
-    if (takesInput())
-        emit nameClicked(fishNo);
+    if (!takesInput())
+        return;
+    lastPointed_ = fishNo;
+    highlight(fishNo);
+    emit nameClicked(fishNo);
 }
 
 void NameGrid::setTakesInput(bool takes)
@@ -201,7 +209,14 @@ void NameGrid::focusChanged()
     focusMarked_ = marked;
     if (marked != 0) {
         label(marked)->setFocusMark(true);
-        announceFocus(*label(marked));
+        // Told once the list itself has been announced as taking the focus,
+        // so that a screen reader ends on the name and not on the list.
+        QMetaObject::invokeMethod(
+            keys_, [this, marked] {
+                if (focusMarked_ == marked)
+                    announceFocus(*label(marked));
+            },
+            Qt::QueuedConnection);
     }
 }
 

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace sakana {
 
+class Announcer;
 class Label;
 class NameGrid;
 class PictureBox;
@@ -43,6 +44,7 @@ private:
         Label *remainingCount = nullptr;
         Label *scorePercent = nullptr;
         Pause *feedbackPause = nullptr;
+        Announcer *announcer = nullptr;
     };
 
     void build(ScreenWindow &window) override;

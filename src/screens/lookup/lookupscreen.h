@@ -9,6 +9,7 @@
 
 namespace sakana {
 
+class Announcer;
 class Label;
 class NameGrid;
 class PictureBox;
@@ -27,6 +28,7 @@ private:
         NameGrid *names = nullptr;
         PictureBox *fishPicture = nullptr;
         Label *captionLine = nullptr;
+        Announcer *announcer = nullptr;
     };
 
     void build(ScreenWindow &window) override;

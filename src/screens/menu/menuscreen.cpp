@@ -16,6 +16,8 @@ MenuScreen::MenuScreen(SoundPlayer &sounds, const Clock &clock, Navigator &navig
 void MenuScreen::build(ScreenWindow &window)
 {
     const Form form(window, menu::kWindow, menu::kControls);
+    // The title a screen reader reads: the picture shows the character 魚.
+    form.control<QWidget>("titleGlyph")->setAccessibleName(QStringLiteral("魚"));
     on(form.control<QPushButton>("toLookupButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Lookup); });
     on(form.control<QPushButton>("toDrillButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Drill); });
     on(form.control<QPushButton>("quitButton"), &QPushButton::clicked, [this] { leaveFor(Destination::End); });

@@ -1,0 +1,121 @@
+"""Drives the program through the accessibility bus as a screen reader's user
+would and checks what the bus tells: run by tests/screen_reader.sh.
+
+Arguments: the media folder, "full" to answer every question, and "listen"
+to only drive (while Orca listens) without checking."""
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+from PIL import Image, ImageChops, ImageGrab  # noqa: E402
+
+MEDIA, FULL, LISTEN = sys.argv[1], sys.argv[2] == "full", sys.argv[3:] == ["listen"]
+events = []  # (type, role, name, detail1)
+failures = []
+
+
+def heard(event):
+    try:
+        role, name = event.source.get_role_name(), event.source.get_name()
+    except GLib.Error:
+        role, name = "(gone)", ""
+    events.append((event.type, role, name, event.detail1))
+
+
+listener = Atspi.EventListener.new(heard)
+for kind in ("object:state-changed:showing", "object:state-changed:focused", "object:state-changed:selected"):
+    listener.register(kind)
+
+
+def pump(seconds):
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.01)
+
+
+def find(node, role, name=None):
+    """The first object under node, depth first, of that role and name."""
+    if node.get_role_name() == role and (name(node.get_name()) if callable(name) else node.get_name() == name):
+        return node
+    for k in range(node.get_child_count()):
+        child = node.get_child_at_index(k)
+        found = child and find(child, role, name)
+        if found:
+            return found
+    return None
+
+
+def window(title):
+    """Waits for the program's showing window of that title."""
+    for _ in range(100):
+        desktop = Atspi.get_desktop(0)
+        for a in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(a)
+            if not app or app.get_name() != "sakana":
+                continue
+            for w in range(app.get_child_count()):
+                frame = app.get_child_at_index(w)
+                if frame and frame.get_name() == title and frame.get_state_set().contains(Atspi.StateType.SHOWING):
+                    return frame
+        pump(0.1)
+    sys.exit(f"screen_reader: FAIL: no window {title} on the accessibility bus")
+
+
+def press(node):
+    node.get_action_iface().do_action(0)
+
+
+def question(frame):
+    """The fish whose picture the question shows, by its pixels."""
+    box = find(frame, "image", lambda name: "もんだい" in name)
+    e = box.get_extents(Atspi.CoordType.SCREEN)
+    shown = ImageGrab.grab((e.x, e.y, e.x + e.width, e.y + e.height), xdisplay=None).convert("RGB")
+    best, fish = None, 0
+    for k in range(1, 41):
+        picture = Image.open(f"{MEDIA}/画像/f{k}.gif").convert("RGBA")
+        opaque = picture.getchannel("A")
+        diff = ImageChops.difference(picture.convert("RGB"), shown).convert("L")
+        score = sum(ImageChops.multiply(diff, opaque).getdata())
+        if best is None or score < best:
+            best, fish = score, k
+    return fish
+
+
+NAMES = ["あいなめ", "あじ", "あゆ", "あんこう", "いさき", "いしだい", "いわし", "いわな", "うつぼ", "うなぎ",
+         "えい", "おこぜ", "かじき", "かます", "かれい", "かわはぎ", "きす", "さけ", "さば", "さめ",
+         "さより", "さんま", "しいら", "たい", "たちうお", "たら", "どじょう", "とびうお", "なまず", "にしん",
+         "はぜ", "はた", "ひらめ", "ふぐ", "ぶり", "ぼら", "まぐろ", "ます", "めばる", "わかさぎ"]
+
+
+def main():
+    menu = window("メニュー")
+    pump(1)
+    press(find(menu, "push button", "魚しらべ"))
+    lookup = window("魚しらべ")
+    pump(1)
+    press(find(lookup, "list item", "たい"))
+    pump(1.5)
+    press(find(lookup, "push button", "魚ドリル"))
+    drill = window("魚ドリル")
+    pump(1)
+    answers = 40 if FULL else 3
+    for k in range(answers):
+        fish = question(drill)
+        answer = fish if k != 1 else fish % 40 + 1
+        print(f"question {k + 1}: {NAMES[fish - 1]}, answered {NAMES[answer - 1]}", flush=True)
+        press(find(drill, "list item", NAMES[answer - 1]))
+        pump(3)
+    pump(1)
+    for e in events:
+        print(*e)
+
+
+main()
+if failures:
+    sys.exit("screen_reader: FAIL:\n  " + "\n  ".join(failures))
