@@ -127,7 +127,7 @@ public:
             return QAccessibleWidget::text(t);
         if (NameGrid *grid = gridOf(control_))
             return fishName(grid->fishNoOf(control_));
-        return control_->accessibleName().isEmpty() ? control_->text() : control_->accessibleName();
+        return control_->accessibleName().isEmpty() ? spokenText(control_->text()) : control_->accessibleName();
     }
     QAccessibleInterface *parent() const override
     {
