@@ -112,7 +112,7 @@ private slots:
             if (world.control<Label>(QStringLiteral("remainingCount"))->text() == QLatin1String("0"))
                 QTest::mouseClick(world.control<PictureBox>(QStringLiteral("restartPicture")), Qt::LeftButton);
             QTest::mouseClick(world.name(fish % 40 + 1), Qt::LeftButton);
-            world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer"));
+            world.endFeedback();
             world.window()->grab();
             ++fish;
         }

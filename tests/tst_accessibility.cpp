@@ -65,14 +65,13 @@ struct Fixture {
     {
         return namesHeard(world.window()->findChild<QWidget *>(QStringLiteral("announcer")), QAccessible::ObjectShow);
     }
-    void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
     // Answers every question by clicks, the first `right` of them rightly.
     void answerAll(int right)
     {
         for (int question = 1; question <= 40; ++question) {
             QTest::mouseClick(world.name(question <= right ? fishAt(question) : fishAt(question) % 40 + 1),
                               Qt::LeftButton);
-            endWait();
+            world.endFeedback();
         }
     }
 
@@ -260,7 +259,7 @@ private slots:
         QTest::mouseClick(f.world.name(fishAt(1) % 40 + 1), Qt::LeftButton);
         QCOMPARE(f.said().size(), 2);
         // The next question changes the count silently: it was said with the answer.
-        f.endWait();
+        f.world.endFeedback();
         QCOMPARE(f.said().size(), 2);
         QCOMPARE(f.iface(QStringLiteral("remainingCount"))->text(QAccessible::Name), QStringLiteral("のこり38"));
         // Never the answer.

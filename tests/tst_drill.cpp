@@ -61,8 +61,6 @@ struct DrillFixture {
     }
     int fishAt(int question) const { return order.at(std::size_t(question - 1)); }
     void click(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
-    // Lets the running feedback wait run out.
-    void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
     // Answers every question, the first `right` of them rightly; by taps
     // of a finger, or by clicks.
     void answerAll(int right, bool taps = false)
@@ -73,7 +71,7 @@ struct DrillFixture {
                 world.tap(world.name(fishNo)->geometry().center());
             else
                 click(fishNo);
-            endWait();
+            world.endFeedback();
         }
     }
     QStringList heard() const
@@ -155,7 +153,7 @@ private slots:
             QCOMPARE(red.size(), 1);
             QCOMPARE(f.lastSound(), red.front() == 1 ? QStringLiteral("right") : QStringLiteral("wrong"));
             QVERIFY2(asked.insert(red.front()).second, qPrintable(QStringLiteral("fish %1 asked twice").arg(red.front())));
-            f.endWait();
+            f.world.endFeedback();
         }
         QCOMPARE(asked.size(), std::size_t(40));
         QVERIFY(!f.picture("questionPicture")->isVisible());
@@ -164,7 +162,7 @@ private slots:
         QCOMPARE(f.text("remainingCount"), QStringLiteral("0"));
         QCOMPARE(f.heard().count(QStringLiteral("name")), 41);  // the first question twice
         // Nothing more is asked.
-        f.endWait();
+        f.world.endFeedback();
         QCOMPARE(f.heard().count(QStringLiteral("name")), 41);
         QVERIFY(f.world.errors.errors.empty());
     }
@@ -234,7 +232,7 @@ private slots:
         QCOMPARE(mark->geometry().topLeft(), QPoint(293, 157));
         QCOMPARE(f.redNames(), QList<int>{right});
         QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));
-        f.endWait();
+        f.world.endFeedback();
         QVERIFY(!mark->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
         QCOMPARE(f.lastSound(), QStringLiteral("name"));  // the next question
@@ -248,7 +246,7 @@ private slots:
         QCOMPARE(mark->geometry().topLeft(), QPoint(293, 157));
         QCOMPARE(f.redNames(), QList<int>{asked});  // the right name, not the clicked one
         QCOMPARE(f.text("scorePercent"), QStringLiteral("50"));
-        f.endWait();
+        f.world.endFeedback();
         QCOMPARE(f.redNames(), QList<int>());
     }
 
@@ -361,7 +359,7 @@ private slots:
         DrillFixture f;
         for (int question = 1; question <= 5; ++question) {
             f.click(f.fishAt(question));
-            f.endWait();
+            f.world.endFeedback();
         }
         // The draw after the restart falls on a fish of the old quiz: it is
         // asked again, as nothing is asked in the new quiz yet.
@@ -384,13 +382,17 @@ private slots:
         const int wrong = (right + 2) % 40 + 1;
         f.click(wrong);
         QCOMPARE(f.redNames(), QList<int>{right});
+        // The pointer back on the wrong name makes it red too: the restart
+        // takes both away.
+        QTest::mouseMove(f.world.window(), f.world.name(wrong)->geometry().center());
+        QCOMPARE(f.redNames().size(), 2);
         QTest::mouseClick(f.picture("restartPicture"), Qt::LeftButton);
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
         QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
         const int heard = int(f.world.sounds.played.size());
         // No old wait is left to draw a second question.
-        f.endWait();
+        f.world.endFeedback();
         QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
         QCOMPARE(int(f.world.sounds.played.size()), heard);
     }
@@ -441,7 +443,7 @@ private slots:
         for (int k = 0; k < answers.size(); ++k) {
             QCOMPARE(f.text("remainingCount"), QString::number(answers.size() - 1 - k));
             f.click(answers[k] == QLatin1Char('R') ? missed[k] : otherThan(missed[k]));
-            f.endWait();
+            f.world.endFeedback();
         }
         const bool praised = !answers.contains(QLatin1Char('W'));
         QVERIFY(!f.picture("medal")->isVisible() && !f.label("failNotice")->isVisible());
@@ -495,7 +497,7 @@ private slots:
         QCOMPARE(world.nameColour(1), kNameNormal);
         QVERIFY(world.sounds.played.empty());
         QVERIFY(!world.control<PictureBox>(QStringLiteral("answerMark"))->isVisible());
-        world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer"));
+        world.endFeedback();
         QCOMPARE(world.control<Label>(QStringLiteral("remainingCount"))->text(), QStringLiteral("39"));
     }
 
@@ -536,7 +538,7 @@ private slots:
         DrillFixture f;
         for (int question = 1; question <= 3; ++question) {
             f.click(f.fishAt(question));
-            f.endWait();
+            f.world.endFeedback();
         }
         // Leave while the fourth answer's feedback is on the screen.
         f.click(otherThan(f.fishAt(4)));
@@ -550,7 +552,7 @@ private slots:
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
         // No wait of the last visit goes on.
-        f.endWait();
+        f.world.endFeedback();
         QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
         f.click(f.fishAt(2));
         QCOMPARE(f.lastSound(), QStringLiteral("right"));
@@ -586,7 +588,7 @@ private slots:
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.text("scorePercent"), QString());
         const std::size_t heard = f.world.sounds.played.size();
-        f.endWait();
+        f.world.endFeedback();
         f.click(f.fishAt(1));
         QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
         QCOMPARE(f.world.sounds.played.size(), heard);

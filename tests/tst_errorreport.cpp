@@ -52,7 +52,7 @@ private slots:
         // No name list: the lookup screen cannot open.
         world.go(Destination::Menu);
         QTest::mouseClick(world.control<QWidget>(QStringLiteral("toLookupButton")), Qt::LeftButton);
-        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        world.endPause(QStringLiteral("departureTimer"));
         QCOMPARE(int(shown.size()), 1);
         QVERIFY(shown.front().file().endsWith(QStringLiteral("説明/name.txt")));
         QCOMPARE(shown.front().reason(), QStringLiteral("ファイルが見つかりません"));

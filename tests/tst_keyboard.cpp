@@ -38,7 +38,6 @@ struct KeyFixture {
             world.key(key);
     }
     void click(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
-    void endWait() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
     QList<int> redNames() const { return world.redNames(); }
     QList<int> focusMarked() const
     {
@@ -200,8 +199,8 @@ private slots:
         QVERIFY(byKeys.visible("answerMark"));
         QCOMPARE(byKeys.redNames(), byClick.redNames());
         QCOMPARE(byKeys.text("scorePercent"), byClick.text("scorePercent"));
-        byKeys.endWait();
-        byClick.endWait();
+        byKeys.world.endFeedback();
+        byClick.world.endFeedback();
         QCOMPARE(byKeys.text("remainingCount"), QStringLiteral("38"));
         QVERIFY(!byKeys.visible("answerMark"));
     }
@@ -255,7 +254,7 @@ private slots:
         KeyFixture f(Destination::Drill);
         for (int question = 1; question <= 40; ++question) {
             f.click(fishAt(question));
-            f.endWait();
+            f.world.endFeedback();
         }
         QVERIFY(f.visible("medal"));
         const std::vector<Sound> heard = f.world.sounds.played;
@@ -294,7 +293,7 @@ private slots:
         if (failAll) {
             for (int question = 1; question <= 40; ++question) {
                 f.click(fishAt(question) % 40 + 1);
-                f.endWait();
+                f.world.endFeedback();
             }
             QVERIFY(f.visible("failNotice"));
         }
@@ -352,7 +351,7 @@ private slots:
         QVERIFY(f.world.window()->isFullScreen());
         QCOMPARE(f.world.window()->scale().factor, 800.0 / 766);  // the test's screen is 800 x 800
         f.keys({Qt::Key_Return});  // 魚しらべ
-        f.world.tickAt(f.world.clock.now + 3, QStringLiteral("departureTimer"));
+        f.world.endPause(QStringLiteral("departureTimer"));
         QCOMPARE(f.world.window()->windowTitle(), QStringLiteral("魚しらべ"));
         QVERIFY(f.world.window()->isFullScreen());
         QCOMPARE(f.world.name(22)->geometry(), QRect(625, 150 + 83, 161, 20));
@@ -385,13 +384,13 @@ private slots:
         const int questions = failAll ? 40 : 3;
         for (int question = 1; question < questions; ++question) {
             f.click(fishAt(question) % 40 + 1);
-            f.endWait();
+            f.world.endFeedback();
         }
         if (failAll)
             f.keys({Qt::Key_Down, Qt::Key_Return});
         else
             f.click(fishAt(questions) % 40 + 1);
-        f.endWait();
+        f.world.endFeedback();
         if (failAll) {
             QVERIFY(f.visible("failNotice"));
             QCOMPARE(f.focusRole(), QStringLiteral("failNotice"));

@@ -3,9 +3,11 @@
 #include "screens/menu/menudesign.h"
 #include "support/world.h"
 #include "ui/colours.h"
+#include "ui/form.h"
 #include "ui/scale.h"
 
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <vector>
@@ -153,7 +155,7 @@ private slots:
         QCOMPARE(window->focusWidget(), button(world, "toLookupButton"));
         QTest::keyClick(window->focusWidget(), Qt::Key(key));
         QCOMPARE(world.sounds.played, std::vector<Sound>{Sound::Button});
-        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        world.endPause(QStringLiteral("departureTimer"));
         QVERIFY(world.switcher().current() == world.screen(Destination::Lookup));
     }
 
@@ -164,7 +166,7 @@ private slots:
         world.go(Destination::Menu);
         Screen *menu = world.screen(Destination::Menu);
         QTest::mouseClick(button(world, "toDrillButton"), Qt::LeftButton);
-        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        world.endPause(QStringLiteral("departureTimer"));
         World::flushClosedWindows();
         world.go(Destination::Menu);
         QVERIFY(world.screen(Destination::Menu) == menu);
@@ -327,6 +329,28 @@ private slots:
         }
         QVERIFY(lowestInk > 0);
         QVERIFY2(lowestInk < shot.height() - 2, qPrintable(QString::number(lowestInk)));
+    }
+
+    // A screen asking for a role its design lacks stops the program, naming
+    // the role, in every build: run in a process of its own.
+    void missingRoleStopsTheProgram()
+    {
+        if (qEnvironmentVariableIsSet("SAKANA_ASK_MISSING_ROLE")) {
+            ScreenWindow window;
+            const Form form(window, menu::kWindow, menu::kControls);
+            form.control<QPushButton>("noSuchButton");
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SAKANA_ASK_MISSING_ROLE"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("missingRoleStopsTheProgram")});
+        QVERIFY(child.waitForFinished());
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("\"noSuchButton\"")), qPrintable(output));
     }
 };
 

@@ -73,7 +73,7 @@ struct Soak {
         QPushButton *control = world.control<QPushButton>(QLatin1String(button));
         QVERIFY2(control, button);
         QTest::mouseClick(control, Qt::LeftButton);
-        world.tickAt(world.clock.now + 3, QStringLiteral("departureTimer"));
+        world.endPause(QStringLiteral("departureTimer"));
         paint();
     }
     bool isOpen(Destination destination) const
@@ -82,7 +82,6 @@ struct Soak {
         return screen && screen->isOpen();
     }
     void clickName(int fishNo) { QTest::mouseClick(world.name(fishNo), Qt::LeftButton); }
-    void endFeedback() { world.tickAt(world.clock.now + 3, QStringLiteral("feedbackTimer")); }
 
     // Four changes: menu, lookup (some names clicked), menu, drill (one
     // question answered), menu.
@@ -97,7 +96,7 @@ struct Soak {
         leaveBy("toDrillButton");
         QVERIFY(isOpen(Destination::Drill));
         clickName(round % 40 + 1);
-        endFeedback();
+        world.endFeedback();
         leaveBy("toMenuButton");
         QVERIFY(isOpen(Destination::Menu));
     }
@@ -119,7 +118,7 @@ struct Soak {
         for (int question = 0; question < 40; ++question) {
             const int fish = order[std::size_t(question)];
             clickName(question < right ? fish : fish % 40 + 1);
-            endFeedback();
+            world.endFeedback();
         }
         paint();
     }

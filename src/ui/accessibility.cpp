@@ -20,19 +20,6 @@ QWidget *wholeOf(const QWidget *part)
     return qobject_cast<QWidget *>(part->property(kWholeProperty).value<QObject *>());
 }
 
-// The grid whose name this control is, or null.
-NameGrid *gridOf(const QWidget *control)
-{
-    const QWidget *window = control->parentWidget();
-    if (!window)
-        return nullptr;
-    for (NameKeys *keys : window->findChildren<NameKeys *>(Qt::FindDirectChildrenOnly)) {
-        if (keys->grid().fishNoOf(control) != 0)
-            return &keys->grid();
-    }
-    return nullptr;
-}
-
 // A screen's window: its controls, with the names left to the list that
 // gathers them.
 class WindowAccessible final : public QAccessibleWidget {
@@ -60,8 +47,8 @@ public:
             return nullptr;
         if (QWidget *whole = wholeOf(hit))
             hit = whole;
-        if (NameGrid *grid = gridOf(hit))
-            hit = grid->keys();
+        if (auto *name = qobject_cast<NameLabel *>(hit))
+            hit = name->grid().keys();
         return QAccessible::queryAccessibleInterface(hit);
     }
 
@@ -70,7 +57,7 @@ private:
     {
         QWidgetList list;
         for (QWidget *control : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isWindow() && !gridOf(control) && !wholeOf(control))
+            if (!control->isWindow() && !qobject_cast<NameLabel *>(control) && !wholeOf(control))
                 list.append(control);
         }
         return list;
@@ -96,7 +83,8 @@ public:
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child ? grid().fishNoOf(qobject_cast<QWidget *>(child->object())) - 1 : -1;
+        const auto *name = child ? qobject_cast<NameLabel *>(child->object()) : nullptr;
+        return name && &name->grid() == &grid() ? name->fishNo() - 1 : -1;
     }
     QAccessibleInterface *focusChild() const override
     {
@@ -111,11 +99,14 @@ private:
 // A label or picture box: a name of the grid, a button, a picture or a text.
 class ControlAccessible final : public QAccessibleWidget {
 public:
-    explicit ControlAccessible(Control *control) : QAccessibleWidget(control), control_(control) {}
+    explicit ControlAccessible(Control *control)
+        : QAccessibleWidget(control), control_(control), name_(qobject_cast<NameLabel *>(control))
+    {
+    }
 
     QAccessible::Role role() const override
     {
-        if (gridOf(control_))
+        if (name_)
             return QAccessible::ListItem;
         if (control_->isKeyboardReachable())
             return QAccessible::Button;
@@ -125,33 +116,34 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        if (NameGrid *grid = gridOf(control_))
-            return fishName(grid->fishNoOf(control_));
+        if (name_)
+            return fishName(name_->fishNo());
         return control_->accessibleName().isEmpty() ? spokenText(control_->text()) : control_->accessibleName();
     }
     QAccessibleInterface *parent() const override
     {
-        if (NameGrid *grid = gridOf(control_))
-            return QAccessible::queryAccessibleInterface(grid->keys());
+        if (name_)
+            return QAccessible::queryAccessibleInterface(name_->grid().keys());
         return QAccessibleWidget::parent();
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (NameGrid *grid = gridOf(control_)) {
-            const int fishNo = grid->fishNoOf(control_);
+        if (name_) {
+            const NameGrid &grid = name_->grid();
+            const bool highlighted = grid.highlighted() == name_->fishNo();
             s.focusable = true;
-            s.focused = grid->highlighted() == fishNo && grid->keys()->hasFocus();
+            s.focused = highlighted && grid.keys()->hasFocus();
             s.selectable = true;
             // Selected is what the child sees red.
-            s.selected = grid->isMarked(fishNo);
-            s.disabled = !grid->takesInput();
+            s.selected = grid.isMarked(name_->fishNo());
+            s.disabled = !grid.takesInput();
         }
         return s;
     }
     QStringList actionNames() const override
     {
-        if (gridOf(control_) || control_->isKeyboardReachable())
+        if (name_ || control_->isKeyboardReachable())
             return {pressAction()};
         return {};
     }
@@ -159,8 +151,8 @@ public:
     {
         if (actionName != pressAction())
             return;
-        if (NameGrid *grid = gridOf(control_))
-            grid->choose(grid->fishNoOf(control_));
+        if (name_)
+            name_->grid().choose(name_->fishNo());
         else if (control_->isKeyboardReachable())
             control_->activate();
     }
@@ -173,6 +165,7 @@ public:
 
 private:
     Control *control_;
+    NameLabel *name_;  // a name of the grid, or null
 };
 
 QAccessibleInterface *createInterface(const QString &className, QObject *object)

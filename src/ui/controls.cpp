@@ -42,6 +42,21 @@ TwipsRectF wholeTwips(const TwipsRectF &rect)
             std::nearbyint(rect.height)};
 }
 
+bool DesignPlace::setScale(const Scale &to)
+{
+    if (scale == to)
+        return false;
+    scale = to;
+    return true;
+}
+
+void DesignPlace::applyTo(QWidget &widget) const
+{
+    widget.setGeometry(scale.toPixels(rect));
+    if (font)
+        widget.setFont(designFont(*font, scale.factor));
+}
+
 Control::Control(QWidget *parent) : QLabel(parent)
 {
     setMouseTracking(true);
@@ -52,29 +67,25 @@ Control::Control(QWidget *parent) : QLabel(parent)
 
 void Control::setTwipsRect(const TwipsRectF &rect)
 {
-    rect_ = rect;
-    setGeometry(scale_.toPixels(rect));
+    place_.rect = rect;
+    setGeometry(place_.scale.toPixels(rect));
 }
 
 void Control::setDesignFont(const FontDesign &font)
 {
-    font_ = font;
+    place_.font = font;
     scaleChanged();
 }
 
 void Control::setScale(const Scale &scale)
 {
-    if (scale_ == scale)
-        return;
-    scale_ = scale;
-    scaleChanged();
+    if (place_.setScale(scale))
+        scaleChanged();
 }
 
 void Control::scaleChanged()
 {
-    setGeometry(scale_.toPixels(rect_));
-    if (font_)
-        setFont(sakana::designFont(*font_, scale_.factor));
+    place_.applyTo(*this);
     update();
 }
 
@@ -164,7 +175,7 @@ void Control::paintFocusMark()
     if (!focusMark_)
         return;
     QPainter painter(this);
-    const int width = scale_.pixels(kFocusMarkWidth);
+    const int width = scale().pixels(kFocusMarkWidth);
     QPen pen(toQColor(kFocusMarkColour));
     pen.setWidth(width);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -285,25 +296,22 @@ void PictureBox::centreOn(const TwipsRectF &frame)
 
 Button::Button(const QString &caption, const TwipsRectF &rect, const FontDesign &font, std::optional<Bgr> face,
                QWidget *parent)
-    : QPushButton(caption, parent), rect_(rect), font_(font), face_(face)
+    : QPushButton(caption, parent), place_{rect, font, {}}, face_(face)
 {
     layOut();
 }
 
 void Button::setScale(const Scale &scale)
 {
-    if (scale_ == scale)
-        return;
-    scale_ = scale;
-    layOut();
+    if (place_.setScale(scale))
+        layOut();
 }
 
 void Button::layOut()
 {
-    setGeometry(scale_.toPixels(rect_));
-    setFont(designFont(font_, scale_.factor));
+    place_.applyTo(*this);
     if (face_)
-        setStyleSheet(buttonStyleSheet(toQColor(*face_), scale_.pixels(2)));
+        setStyleSheet(buttonStyleSheet(toQColor(*face_), place_.scale.pixels(2)));
 }
 
 QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool keep)

@@ -14,6 +14,18 @@ namespace sakana {
 // The rectangle rounded to whole twips, a half to the even one.
 TwipsRectF wholeTwips(const TwipsRectF &rect);
 
+// Where a control of a design stands and in what font, drawn at a scale.
+struct DesignPlace {
+    TwipsRectF rect;
+    std::optional<FontDesign> font;
+    Scale scale;
+
+    // Takes the scale; false when it has it already.
+    bool setScale(const Scale &to);
+    // Puts the widget in its place, in its font, at the scale.
+    void applyTo(QWidget &widget) const;
+};
+
 // Base of the labels and picture boxes: a QLabel placed in twips, which
 // reports clicks (a press and a release on it) and pointer moves over it.
 // It keeps every pointer move for itself, so a control never passes a move on
@@ -26,14 +38,14 @@ class Control : public QLabel {
 public:
     explicit Control(QWidget *parent);
 
-    const TwipsRectF &twipsRect() const { return rect_; }
+    const TwipsRectF &twipsRect() const { return place_.rect; }
     void setTwipsRect(const TwipsRectF &rect);
     // The font of the design, drawn at the scale.
     void setDesignFont(const FontDesign &font);
     // Draws the control at this scale of its design: place, font, border
     // and picture.
     void setScale(const Scale &scale);
-    const Scale &scale() const { return scale_; }
+    const Scale &scale() const { return place_.scale; }
 
     // Takes the focus with Tab (never with a click, which leaves the focus
     // where it was).
@@ -63,12 +75,10 @@ protected:
     void paintFocusMark();
     // Lays the control out again after its scale changed.
     virtual void scaleChanged();
-    const std::optional<FontDesign> &designFont() const { return font_; }
+    const std::optional<FontDesign> &designFont() const { return place_.font; }
 
 private:
-    TwipsRectF rect_;
-    Scale scale_;
-    std::optional<FontDesign> font_;
+    DesignPlace place_;
     bool pressed_ = false;
     bool focusMark_ = false;
 };
@@ -137,10 +147,8 @@ public:
 private:
     void layOut();
 
-    TwipsRectF rect_;
-    FontDesign font_;
+    DesignPlace place_;
     std::optional<Bgr> face_;
-    Scale scale_;
 };
 
 // A picture smoothly scaled to a size in device pixels, for a device pixel

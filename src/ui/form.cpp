@@ -101,7 +101,8 @@ QWidget *Form::create(const ControlDesign &design)
         names_ = new NameGrid(window_, design);
         return nullptr;
     case Kind::Label: {
-        Label *label = createLabel(window_, design, design.rect, QString::fromUtf16(design.caption));
+        auto *label = new Label(&window_);
+        setUpLabel(*label, design, design.rect, QString::fromUtf16(design.caption));
         label->setObjectName(QLatin1String(design.role));
         return label;
     }
@@ -133,23 +134,21 @@ QWidget *Form::create(const ControlDesign &design)
     return nullptr;
 }
 
-Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect &rect, const QString &caption)
+void setUpLabel(Label &label, const ControlDesign &design, const TwipsRect &rect, const QString &caption)
 {
-    auto *label = new Label(&window);
-    label->setTwipsRect(toF(rect));
-    label->setDesignFont(design.font);
-    label->setText(caption);
+    label.setTwipsRect(toF(rect));
+    label.setDesignFont(design.font);
+    label.setText(caption);
     if (design.foreColour)
-        label->setForeColour(*design.foreColour);
+        label.setForeColour(*design.foreColour);
     if (design.backColour) {
-        label->setBackColour(*design.backColour);
-        label->setAutoFillBackground(true);
+        label.setBackColour(*design.backColour);
+        label.setAutoFillBackground(true);
     }
-    label->setAlignment((design.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label.setAlignment((design.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (design.border)
-        label->setBorder(true);
-    label->setVisible(design.visible);
-    return label;
+        label.setBorder(true);
+    label.setVisible(design.visible);
 }
 
 void centreOnScreen(QWidget &window)

@@ -28,7 +28,11 @@ public:
     T *control(const char *role) const
     {
         T *found = window_.findChild<T *>(QLatin1String(role), Qt::FindDirectChildrenOnly);
-        Q_ASSERT_X(found, "Form", role);
+        // A screen asking for a role its design lacks is the program's own
+        // fault, not the media's: it stops the program with the role's name,
+        // in every build, the first time that screen opens.
+        if (!found)
+            qFatal("The design has no %s with the role \"%s\"", T::staticMetaObject.className(), role);
         return found;
     }
     // The forty names, where the design has them.
@@ -45,8 +49,9 @@ private:
     std::vector<std::pair<PictureBox *, const char *>> pendingPictures_;
 };
 
-// A label from a design row, at the given place and with the given caption.
-Label *createLabel(QWidget &window, const ControlDesign &design, const TwipsRect &rect, const QString &caption);
+// Sets a new label up from a design row, at the given place and with the
+// given caption.
+void setUpLabel(Label &label, const ControlDesign &design, const TwipsRect &rect, const QString &caption);
 
 // Puts a window in the middle of the screen it opens on.
 void centreOnScreen(QWidget &window);

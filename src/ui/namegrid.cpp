@@ -94,7 +94,8 @@ NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
     : QObject(&window), keys_(new NameKeys(*this, window))
 {
     for (int fishNo = kFishCount; fishNo >= 1; --fishNo) {
-        Label *label = createLabel(window, design, nameRect(fishNo), fishCaption(fishNo));
+        auto *label = new NameLabel(*this, fishNo, window);
+        setUpLabel(*label, design, nameRect(fishNo), fishCaption(fishNo));
         label->setObjectName(QStringLiteral("name%1").arg(fishNo));
         labels_[std::size_t(fishNo - 1)] = label;
         connect(label, &Control::clicked, this, [this, fishNo] { emit nameClicked(fishNo); });
@@ -125,18 +126,42 @@ void NameGrid::placeKeys()
     keys_->setGeometry(area);
 }
 
-int NameGrid::fishNoOf(const QWidget *widget) const
-{
-    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
-        if (label(fishNo) == widget)
-            return fishNo;
-    }
-    return 0;
-}
-
 void NameGrid::setMarked(int fishNo, bool marked)
 {
-    label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
+    if (fishNo != 0)
+        label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
+}
+
+void NameGrid::markChosen(int fishNo)
+{
+    setMarked(chosen_, false);
+    setMarked(fishNo, true);
+    chosen_ = fishNo;
+}
+
+void NameGrid::markRightAnswer(int fishNo)
+{
+    // The child sees the right name instead of a wrong one.
+    if (fishNo != chosen_) {
+        setMarked(chosen_, false);
+        setMarked(fishNo, true);
+    }
+    rightAnswer_ = fishNo;
+}
+
+void NameGrid::answerPauseOver()
+{
+    setMarked(rightAnswer_, false);
+    rightAnswer_ = 0;
+}
+
+void NameGrid::clearMarks()
+{
+    // An answer whose pause was cut short leaves neither of its names red.
+    if (rightAnswer_ != 0)
+        setMarked(chosen_, false);
+    answerPauseOver();
+    chosen_ = 0;
 }
 
 bool NameGrid::isMarked(int fishNo) const

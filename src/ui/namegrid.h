@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/catalogue.h"
+#include "ui/controls.h"
 #include "ui/design.h"
 
 #include <QObject>
@@ -10,7 +11,6 @@
 
 namespace sakana {
 
-class Label;
 class NameGrid;
 
 // Where the name of a fish stands on both list screens: two columns of
@@ -48,12 +48,32 @@ private:
     NameGrid &grid_;
 };
 
+// A fish's name on a list screen, which knows the grid it belongs to.
+class NameLabel final : public Label {
+    Q_OBJECT
+public:
+    NameLabel(NameGrid &grid, int fishNo, QWidget &window) : Label(&window), grid_(grid), fishNo_(fishNo) {}
+
+    NameGrid &grid() const { return grid_; }
+    int fishNo() const { return fishNo_; }
+
+private:
+    NameGrid &grid_;
+    const int fishNo_;
+};
+
 // The forty fish names of a list screen. At most one name is red under the
 // pointer or the keyboard highlight, which are one: moving the pointer over a
 // name moves the keyboard highlight there, and an arrow key moves it on from
 // there. Moving onto the window's background turns the name last pointed at
-// back to normal, on every such move. The highlight and the marks the
-// screens set write the same colour, so whichever writes last wins.
+// back to normal, on every such move.
+//
+// A screen tells the grid what happens to its names: a name was chosen (red,
+// and the name chosen before it back to normal), the right answer was shown
+// (red, and the chosen name back to normal), the pause after an answer ended
+// (the right answer back to normal), a new round began (a mark still showing
+// goes, and the name chosen last is forgotten). The highlight and these marks
+// write the same colour, so whichever writes last wins.
 class NameGrid : public QObject {
     Q_OBJECT
 public:
@@ -62,15 +82,20 @@ public:
     NameGrid(QWidget &window, const ControlDesign &design);
 
     Label *label(int fishNo) const { return labels_.at(std::size_t(fishNo - 1)); }
-    // The fish whose name this label is; 0 for any other widget.
-    int fishNoOf(const QWidget *widget) const;
     // What takes the keyboard focus for the names.
     NameKeys *keys() const { return keys_; }
     // The highlighted name; 0: none.
     int highlighted() const { return highlighted_; }
 
-    // Red, or back to normal.
-    void setMarked(int fishNo, bool marked);
+    // This name was chosen.
+    void markChosen(int fishNo);
+    // This is the right answer to the choice just made.
+    void markRightAnswer(int fishNo);
+    // The pause after an answer is over.
+    void answerPauseOver();
+    // A new round begins.
+    void clearMarks();
+    // Whether the name shows red.
     bool isMarked(int fishNo) const;
     // The pointer moved over the window's own background.
     void pointerOverBackground();
@@ -98,12 +123,16 @@ private:
     void placeKeys();
     void highlight(int fishNo);
     void focusChanged();
+    // Red, or back to normal; nothing for no name (0).
+    void setMarked(int fishNo, bool marked);
 
     std::array<Label *, kFishCount> labels_{};
     NameKeys *keys_ = nullptr;
     int highlighted_ = 0;  // the name red under the pointer or the keys; 0: none
     int lastPointed_ = 1;  // the name the pointer or the keys last moved to
     int focusMarked_ = 0;  // the name that shows the focus mark; 0: none
+    int chosen_ = 0;       // the name chosen last in this round; 0: none
+    int rightAnswer_ = 0;  // the right answer shown until the pause is over; 0: none
 };
 
 } // namespace sakana

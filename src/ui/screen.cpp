@@ -1,9 +1,17 @@
 #include "ui/screen.h"
 
+#include "media/soundplayer.h"
+#include "ui/form.h"
+#include "ui/namegrid.h"
+
+#include <QPushButton>
+
 namespace sakana {
 
-Screen::Screen(const Clock &clock, Navigator &navigator, ErrorSink &errors)
-    : clock_(clock), navigator_(navigator), errors_(errors)
+Screen::Screen(const WindowDesign &window, std::span<const ControlDesign> controls, SoundPlayer &sounds,
+               const Clock &clock, Navigator &navigator, ErrorSink &errors)
+    : sounds_(sounds), windowDesign_(window), controlDesigns_(controls), clock_(clock), navigator_(navigator),
+      errors_(errors)
 {
 }
 
@@ -18,7 +26,10 @@ void Screen::open(bool fullScreen)
         return;
     window_ = new ScreenWindow;  // deleted by close(), through Qt
     departure_ = new Departure(clock_, pauseStart_, window_);
-    build(*window_);
+    const Form form(*window_, windowDesign_, controlDesigns_);
+    if (NameGrid *names = form.names())
+        on(window_.data(), &ScreenWindow::pointerOverBackground, [names] { names->pointerOverBackground(); });
+    build(form);
     on(departure_, &Departure::due, [this](Destination destination) { navigator_.go(destination); });
     // A change of screen still pending goes with the window.
     on(window_.data(), &ScreenWindow::closedByUser, [this] { navigator_.go(Destination::End); });
@@ -41,6 +52,19 @@ void Screen::close()
     // The window may be the sender of the signal being handled right now, so
     // it is destroyed once that handler has returned.
     window->deleteLater();
+}
+
+void Screen::leaveOnClick(QPushButton *button, Destination destination)
+{
+    on(button, &QPushButton::clicked, [this, destination] {
+        sounds_.play(Sound::Button);
+        departure_->leaveFor(destination);
+    });
+}
+
+Pause *Screen::sharedPause(const QString &timerName)
+{
+    return new Pause(clock_, pauseStart_, timerName, window_);
 }
 
 } // namespace sakana

@@ -117,6 +117,11 @@ public:
     void tick(const QString &timerName);
     // Moves the clock on and delivers a tick.
     void tickAt(double now, const QString &timerName);
+    // Lets the running pause of the timer of that name run out: the clock
+    // moves well past it and the timer ticks.
+    void endPause(const QString &timerName) { tickAt(clock.now + 3, timerName); }
+    // Lets the running pause after an answer in the drill run out.
+    void endFeedback() { endPause(QStringLiteral("feedbackTimer")); }
     // Destroys the windows of closed screens, as the event loop would.
     static void flushClosedWindows();
 

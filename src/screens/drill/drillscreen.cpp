@@ -38,16 +38,16 @@ QString spokenMedal(Medal medal)
 
 DrillScreen::DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
                          Navigator &navigator, ErrorSink &errors)
-    : Screen(clock, navigator, errors), media_(media), sounds_(sounds), quiz_(random, clock)
+    : ScreenWithControls(drill::kWindow, drill::kControls, sounds, clock, navigator, errors), media_(media),
+      quiz_(random, clock)
 {
 }
 
 DrillScreen::~DrillScreen() = default;
 
-void DrillScreen::build(ScreenWindow &window)
+void DrillScreen::build(const Form &form)
 {
-    const Form form(window, drill::kWindow, drill::kControls);
-    controls_ = std::make_unique<Controls>(Controls{
+    const DrillControls &c = keep({
         .names = form.names(),
         .questionPicture = form.control<PictureBox>("questionPicture"),
         .answerMark = form.control<PictureBox>("answerMark"),
@@ -63,10 +63,9 @@ void DrillScreen::build(ScreenWindow &window)
         // The pause after an answer counts from the same start as the pause
         // before leaving: an answer while leaving puts the leaving off, and a
         // button click lengthens the feedback.
-        .feedbackPause = new Pause(clock_, pauseStart_, QStringLiteral("feedbackTimer"), &window),
-        .announcer = new Announcer(window),
+        .feedbackPause = sharedPause(QStringLiteral("feedbackTimer")),
+        .announcer = new Announcer(*window()),
     });
-    const Controls &c = *controls_;
     // The tab order follows the screen from its top left: the restart
     // picture, the two buttons, the names, then what shows at the end of a
     // round.
@@ -88,13 +87,12 @@ void DrillScreen::build(ScreenWindow &window)
     speakAsPartOf(*form.control<Label>("percentSign"), *c.scorePercent);
     speakAsPartOf(*form.control<Label>("remainingCaption"), *c.remainingCount);
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
-    on(&window, &ScreenWindow::pointerOverBackground, [this] { controls_->names->pointerOverBackground(); });
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
     on(c.failNotice, &Control::clicked, [this] { restart(); });
     on(c.restartPicture, &Control::clicked, [this] { restart(); });
     on(c.reviewButton, &QPushButton::clicked, [this] { startReview(); });
-    on(toLookup, &QPushButton::clicked, [this] { leaveFor(Destination::Lookup); });
-    on(toMenu, &QPushButton::clicked, [this] { leaveFor(Destination::Menu); });
+    leaveOnClick(toLookup, Destination::Lookup);
+    leaveOnClick(toMenu, Destination::Menu);
 }
 
 void DrillScreen::load()
@@ -120,11 +118,11 @@ void DrillScreen::startReview()
 
 void DrillScreen::beginRound()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     // The frame is read from the picture box as it stands: at a restart that
     // is the last question's picture, centred on the same point.
     frame_ = wholeTwips(c.questionPicture->twipsRect());
-    lastClicked_ = 0;
+    c.names->clearMarks();
     c.scorePercent->clear();
     c.scorePercent->setAccessibleName(spokenScore({}));
     showQuestion(quiz_.nextQuestion());
@@ -132,7 +130,7 @@ void DrillScreen::beginRound()
 
 void DrillScreen::showQuestion(int fishNo)
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.remainingCount->setText(QString::number(quiz_.remaining()));
     c.remainingCount->setAccessibleName(spokenRemaining(quiz_.remaining()));
     // Hidden while it changes, so the new picture never shows at the old
@@ -146,22 +144,15 @@ void DrillScreen::showQuestion(int fishNo)
 
 void DrillScreen::onNameClicked(int fishNo)
 {
-    Controls &c = *controls_;
-    if (lastClicked_ > 0)
-        c.names->setMarked(lastClicked_, false);
-    c.names->setMarked(fishNo, true);
-    lastClicked_ = fishNo;
+    DrillControls &c = controls();
+    c.names->markChosen(fishNo);
     const bool right = quiz_.answer(fishNo);
     sounds_.play(right ? Sound::Right : Sound::Wrong);
     const QString mark = right ? QStringLiteral("せいかい") : QStringLiteral("まちがい");
     c.answerMark->loadPicture(media_.mark(right ? Mark::Right : Mark::Wrong));
     c.answerMark->setAccessibleName(mark);
     c.answerMark->show();
-    if (!right) {
-        // The child sees the right name instead.
-        c.names->setMarked(fishNo, false);
-        c.names->setMarked(quiz_.question(), true);
-    }
+    c.names->markRightAnswer(quiz_.question());
     c.scorePercent->setText(QString::number(quiz_.percent()));
     c.scorePercent->setAccessibleName(spokenScore(c.scorePercent->text()));
     // What the child sees change, said once: the mark, the right name where
@@ -176,9 +167,9 @@ void DrillScreen::onNameClicked(int fishNo)
 
 void DrillScreen::onFeedbackOver()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.answerMark->hide();
-    c.names->setMarked(quiz_.question(), false);
+    c.names->answerPauseOver();
     if (quiz_.isOver())
         showRoundEnd();
     else
@@ -187,12 +178,12 @@ void DrillScreen::onFeedbackOver()
 
 void DrillScreen::showRoundEnd()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.questionPicture->hide();
     c.leftCover->show();
     c.rightCover->show();
     // The covered names take no keys either; the keyboard moves on to what
-    // starts again, and a screen reader follows it there.
+    // starts again.
     c.names->setTakesInput(false);
     QWidget *next = quiz_.isReview() ? showReviewEnd() : showGrade();
     if (quiz_.offersReview())
@@ -203,7 +194,7 @@ void DrillScreen::showRoundEnd()
 // The medal or the fail notice; returns what the keyboard goes on to.
 QWidget *DrillScreen::showGrade()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
         // Said as the keyboard comes to it.
@@ -223,7 +214,7 @@ QWidget *DrillScreen::showGrade()
 // review; returns what the keyboard goes on to.
 QWidget *DrillScreen::showReviewEnd()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     if (!quiz_.missed().isEmpty())
         return c.reviewButton;
     sounds_.play(Sound::Pass);
@@ -242,7 +233,7 @@ void DrillScreen::restart()
 // input.
 void DrillScreen::clearRoundEnd()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     c.names->setTakesInput(true);
     // Started again from the notice or the review button, the keyboard goes
     // back to the names.
@@ -259,25 +250,16 @@ void DrillScreen::clearRoundEnd()
 }
 
 // A restart while an answer's feedback is still on the screen ends that
-// feedback first: otherwise its pause would run out later, draw a second
-// question over the new quiz's first one and leave the old question's red
-// name behind.
+// feedback first: otherwise its pause would run out later and draw a second
+// question over the new quiz's first one. The new round takes the old
+// answer's red names away.
 void DrillScreen::endFeedback()
 {
-    Controls &c = *controls_;
+    DrillControls &c = controls();
     if (!c.feedbackPause->isRunning())
         return;
     c.feedbackPause->stop();
     c.answerMark->hide();
-    c.names->setMarked(quiz_.question(), false);
-    if (lastClicked_ > 0)
-        c.names->setMarked(lastClicked_, false);
-}
-
-void DrillScreen::leaveFor(Destination destination)
-{
-    sounds_.play(Sound::Button);
-    leaveAfterPause(destination);
 }
 
 } // namespace sakana

@@ -5,8 +5,6 @@
 #include "ui/controls.h"
 #include "ui/screen.h"
 
-#include <memory>
-
 class QPushButton;
 class QWidget;
 
@@ -19,37 +17,36 @@ class PictureBox;
 class RandomSource;
 class SoundPlayer;
 
+struct DrillControls {
+    NameGrid *names = nullptr;
+    PictureBox *questionPicture = nullptr;
+    PictureBox *answerMark = nullptr;
+    PictureBox *medal = nullptr;
+    PictureBox *leftCover = nullptr;
+    PictureBox *rightCover = nullptr;
+    PictureBox *restartPicture = nullptr;
+    Label *failNotice = nullptr;
+    Label *praise = nullptr;
+    QPushButton *reviewButton = nullptr;
+    Label *remainingCount = nullptr;
+    Label *scorePercent = nullptr;
+    Pause *feedbackPause = nullptr;
+    Announcer *announcer = nullptr;
+};
+
 // The drill: forty questions, one per fish in random order, each answered by
 // a click on a name and followed by a short pause with the right or wrong
 // mark; then a medal or the fail notice, and for the fish missed a review
 // round of only those, asked the same way, until none is missed.
-class DrillScreen final : public Screen {
+class DrillScreen final : public ScreenWithControls<DrillControls> {
 public:
     DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
                 Navigator &navigator, ErrorSink &errors);
     ~DrillScreen() override;
 
 private:
-    struct Controls {
-        NameGrid *names = nullptr;
-        PictureBox *questionPicture = nullptr;
-        PictureBox *answerMark = nullptr;
-        PictureBox *medal = nullptr;
-        PictureBox *leftCover = nullptr;
-        PictureBox *rightCover = nullptr;
-        PictureBox *restartPicture = nullptr;
-        Label *failNotice = nullptr;
-        Label *praise = nullptr;
-        QPushButton *reviewButton = nullptr;
-        Label *remainingCount = nullptr;
-        Label *scorePercent = nullptr;
-        Pause *feedbackPause = nullptr;
-        Announcer *announcer = nullptr;
-    };
-
-    void build(ScreenWindow &window) override;
+    void build(const Form &form) override;
     void load() override;
-    void forgetControls() override { controls_.reset(); }
 
     void startQuiz();
     void startReview();
@@ -63,14 +60,10 @@ private:
     void restart();
     void clearRoundEnd();
     void endFeedback();
-    void leaveFor(Destination destination);
 
     const MediaFolder &media_;
-    SoundPlayer &sounds_;
-    std::unique_ptr<Controls> controls_;
     Quiz quiz_;
     TwipsRectF frame_;   // where questions are centred, in whole twips
-    int lastClicked_ = 0;  // the name clicked last in this quiz; 0: none
 };
 
 } // namespace sakana

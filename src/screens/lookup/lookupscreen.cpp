@@ -12,31 +12,28 @@ namespace sakana {
 
 LookupScreen::LookupScreen(const MediaFolder &media, SoundPlayer &sounds, const Clock &clock,
                            Navigator &navigator, ErrorSink &errors)
-    : Screen(clock, navigator, errors), media_(media), sounds_(sounds)
+    : ScreenWithControls(lookup::kWindow, lookup::kControls, sounds, clock, navigator, errors), media_(media)
 {
 }
 
 LookupScreen::~LookupScreen() = default;
 
-void LookupScreen::build(ScreenWindow &window)
+void LookupScreen::build(const Form &form)
 {
-    const Form form(window, lookup::kWindow, lookup::kControls);
-    controls_ = std::make_unique<Controls>(Controls{
+    const LookupControls &c = keep({
         .names = form.names(),
         .fishPicture = form.control<PictureBox>("fishPicture"),
         .captionLine = form.control<Label>("captionLine"),
-        .announcer = new Announcer(window),
+        .announcer = new Announcer(*window()),
     });
-    on(controls_->names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
-    on(&window, &ScreenWindow::pointerOverBackground, [this] { controls_->names->pointerOverBackground(); });
-    on(form.control<QPushButton>("toDrillButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Drill); });
-    on(form.control<QPushButton>("toMenuButton"), &QPushButton::clicked, [this] { leaveFor(Destination::Menu); });
+    on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
+    leaveOnClick(form.control<QPushButton>("toDrillButton"), Destination::Drill);
+    leaveOnClick(form.control<QPushButton>("toMenuButton"), Destination::Menu);
 }
 
 void LookupScreen::load()
 {
-    lastChosen_ = 0;
-    frame_ = wholeTwips(controls_->fishPicture->twipsRect());
+    frame_ = wholeTwips(controls().fishPicture->twipsRect());
     // Read afresh at every opening, so a caption the teacher has just
     // corrected shows at the next visit.
     captions_ = readNameList(media_.nameList());
@@ -44,10 +41,8 @@ void LookupScreen::load()
 
 void LookupScreen::onNameClicked(int fishNo)
 {
-    Controls &c = *controls_;
-    if (lastChosen_ > 0)
-        c.names->setMarked(lastChosen_, false);
-    c.names->setMarked(fishNo, true);
+    LookupControls &c = controls();
+    c.names->markChosen(fishNo);
     c.fishPicture->hide();
     c.fishPicture->loadPicture(media_.fishPicture(fishNo));
     const QString caption = captions_.caption(fishNo);
@@ -61,13 +56,6 @@ void LookupScreen::onNameClicked(int fishNo)
     c.captionLine->show();
     c.announcer->say(spoken);
     sounds_.play(Sound::Name);
-    lastChosen_ = fishNo;
-}
-
-void LookupScreen::leaveFor(Destination destination)
-{
-    sounds_.play(Sound::Button);
-    leaveAfterPause(destination);
 }
 
 } // namespace sakana

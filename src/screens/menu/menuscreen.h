@@ -13,11 +13,7 @@ public:
     MenuScreen(SoundPlayer &sounds, const Clock &clock, Navigator &navigator, ErrorSink &errors);
 
 private:
-    void build(ScreenWindow &window) override;
-    void forgetControls() override {}
-    void leaveFor(Destination destination);
-
-    SoundPlayer &sounds_;
+    void build(const Form &form) override;
 };
 
 } // namespace sakana
