@@ -88,12 +88,6 @@ def question(frame):
     return fish
 
 
-NAMES = ["あいなめ", "あじ", "あゆ", "あんこう", "いさき", "いしだい", "いわし", "いわな", "うつぼ", "うなぎ",
-         "えい", "おこぜ", "かじき", "かます", "かれい", "かわはぎ", "きす", "さけ", "さば", "さめ",
-         "さより", "さんま", "しいら", "たい", "たちうお", "たら", "どじょう", "とびうお", "なまず", "にしん",
-         "はぜ", "はた", "ひらめ", "ふぐ", "ぶり", "ぼら", "まぐろ", "ます", "めばる", "わかさぎ"]
-
-
 def check(what, seen, expected):
     if seen != expected:
         failures.append(f"{what}: {seen!r}, expected {expected!r}")
@@ -135,6 +129,8 @@ def main():
     drill = window("魚ドリル")
     pump(1)
     check("drill focus", [e[2] for e in events if e[0].endswith("focused") and e[3]][-1:], ["さかなのなまえ"])
+    names = find(drill, "list")
+    fishes = [names.get_child_at_index(i).get_name() for i in range(names.get_child_count())]  # in fish order
     score = find(drill, "label", lambda name: name.startswith("せいかいりつ"))
     check("score found at its middle", hit(drill, score).get_name(), score.get_name())
     right = 0
@@ -142,14 +138,13 @@ def main():
         fish = question(drill)
         answer = fish if k != 1 else fish % 40 + 1
         right += answer == fish
-        print(f"question {k + 1}: {NAMES[fish - 1]}, answered {NAMES[answer - 1]}", flush=True)
-        press(find(drill, "list item", NAMES[answer - 1]))
+        print(f"question {k + 1}: {fishes[fish - 1]}, answered {fishes[answer - 1]}", flush=True)
+        press(names.get_child_at_index(answer - 1))
         pump(0.5)
-        names = find(drill, "list")
-        selected = [NAMES[i] for i in range(names.get_child_count())
+        selected = [fishes[i] for i in range(len(fishes))
                     if names.get_child_at_index(i).get_state_set().contains(Atspi.StateType.SELECTED)]
-        check(f"answer {k + 1}: selected", selected, [NAMES[fish - 1]])
-        mark = "せいかい" if answer == fish else "まちがい。" + NAMES[fish - 1]
+        check(f"answer {k + 1}: selected", selected, [fishes[fish - 1]])
+        mark = "せいかい" if answer == fish else "まちがい。" + fishes[fish - 1]
         spoken.append(f"{mark}。せいかいりつ{right * 100 // (k + 1)}％。のこり{39 - k}")
         pump(2.5)
     if FULL:
