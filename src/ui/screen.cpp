@@ -62,9 +62,4 @@ void Screen::leaveOnClick(QPushButton *button, Destination destination)
     });
 }
 
-Pause *Screen::sharedPause(const QString &timerName)
-{
-    return new Pause(clock_, pauseStart_, timerName, window_);
-}
-
 } // namespace sakana

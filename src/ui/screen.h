@@ -66,7 +66,7 @@ protected:
     // A further pause of the open window, counting from the same start as the
     // pause before leaving: starting either makes both count from then. Its
     // timer has the given object name.
-    Pause *sharedPause(const QString &timerName);
+    Pause *sharedPause(const QString &timerName) { return new Pause(clock_, pauseStart_, timerName, window_); }
 
     SoundPlayer &sounds_;
 
