@@ -149,6 +149,7 @@ def main():
         pump(2.5)
     if FULL:
         spoken.append("きんメダル")  # every answer right but one
+        pump(3)
     check("drill names with spaces", spaced_names(drill, []), [])
     check("notifications", [e[2] for e in events if e[1] == "notification" and e[3]], spoken)
     marks = [e[2] for e in events if e[0].endswith("showing") and e[1] == "image" and e[3]

@@ -54,7 +54,7 @@ if [ "${1:-}" = "--inside" ]; then
     status=0
     /usr/bin/python3 "$root/tests/screen_reader.py" "$root/data/media" "$full" "${orca_log:+listen}" || status=$?
     if [ -n "$orca_log" ]; then
-        sleep 2
+        sleep 5  # Orca may still be presenting the last events
         echo "--- Orca spoke:"
         grep -o "SPEECH OUTPUT: .*" "$orca_log" | grep -v "^SPEECH OUTPUT: ''" || true
     fi
