@@ -15,10 +15,13 @@ SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)
 # keyboard library they name for the screen-reader test; the validators of
 # the desktop entry and the metainfo; the tools that regenerate and measure
 # the media folder and the icons; a virtual display, a sound server and
-# strace for the tests that run the whole program.
+# strace for the tests that run the whole program; a window manager, a
+# message bus, the accessibility bus and its Python bindings, and Pillow, for
+# the test that listens as a screen reader does.
 TEST_PACKAGES=(qt6-base-private-dev libxkbcommon-dev desktop-file-utils appstream
                librsvg2-bin imagemagick sox ffmpeg pulseaudio
-               xvfb xdotool x11-utils strace)
+               xvfb xdotool x11-utils strace
+               openbox dbus at-spi2-core python3-pyatspi python3-pil)
 
 # Packing the Debian package: CPack asks dpkg-shlibdeps (dpkg-dev), and
 # 'file' to tell which installed files are programs and libraries.

@@ -121,7 +121,7 @@ private slots:
             QCOMPARE(world.nameColour(fish), kNameNormal);
         QCOMPARE(world.sounds.played, std::vector<Sound>{Sound::Name});
         QCOMPARE(world.random.seeds.size(), std::size_t(1));
-        QCOMPARE(world.window()->focusWidget(), world.control<QPushButton>(QStringLiteral("toMenuButton")));
+        QCOMPARE(world.window()->focusWidget(), world.control<QWidget>(QStringLiteral("nameKeys")));
         QCOMPARE(world.window()->size(), QSize(768, 480));
 
         // The question is fish 7: a wrong answer shows its name red.

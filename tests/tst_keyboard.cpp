@@ -132,8 +132,9 @@ private slots:
         KeyFixture f(screen);
         QVERIFY(f.active);
         const std::size_t heard = f.world.sounds.played.size();
-        // The first arrow comes while a button holds the focus.
-        QCOMPARE(f.world.focus()->metaObject()->className(), "QPushButton");
+        // The names hold the focus from the opening, with none highlighted.
+        QCOMPARE(f.focusRole(), kNames);
+        QCOMPARE(f.redNames(), QList<int>());
         f.keys(keys);
         QCOMPARE(f.redNames(), QList<int>{highlighted});
         QCOMPARE(f.focusRole(), kNames);
@@ -261,7 +262,7 @@ private slots:
         f.keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Up});
         QCOMPARE(f.redNames(), red);
         QCOMPARE(f.world.sounds.played, heard);
-        QCOMPARE(f.focusRole(), QStringLiteral("toMenuButton"));
+        QCOMPARE(f.focusRole(), QStringLiteral("restartPicture"));
     }
 
     void tabOrder_data()
@@ -273,15 +274,14 @@ private slots:
         QTest::newRow("menu") << Destination::Menu << false << Qt::Key_Tab
                               << QStringList{"toLookupButton", "toDrillButton", "quitButton", "toLookupButton"};
         QTest::newRow("lookup") << Destination::Lookup << false << Qt::Key_Tab
-                                << QStringList{"toDrillButton", "toMenuButton", kNames, "toDrillButton"};
+                                << QStringList{kNames, "toDrillButton", "toMenuButton", kNames};
         QTest::newRow("lookup, backwards") << Destination::Lookup << false << Qt::Key_Backtab
-                                           << QStringList{"toDrillButton", kNames, "toMenuButton", "toDrillButton"};
+                                           << QStringList{kNames, "toMenuButton", "toDrillButton", kNames};
         QTest::newRow("drill") << Destination::Drill << false << Qt::Key_Tab
-                               << QStringList{"toMenuButton", "toLookupButton", kNames, "restartPicture",
-                                              "toMenuButton"};
+                               << QStringList{kNames, "restartPicture", "toLookupButton", "toMenuButton", kNames};
         QTest::newRow("drill, failed: the notice, not the covered names")
             << Destination::Drill << true << Qt::Key_Tab
-            << QStringList{"toMenuButton", "toLookupButton", "restartPicture", "failNotice", "toMenuButton"};
+            << QStringList{"failNotice", "restartPicture", "toLookupButton", "toMenuButton", "failNotice"};
     }
     void tabOrder()
     {
@@ -309,7 +309,7 @@ private slots:
     void tabbingOntoTheNamesHighlightsTheFirst()
     {
         KeyFixture f(Destination::Lookup);
-        f.keys({Qt::Key_Tab, Qt::Key_Tab});
+        f.keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
         QCOMPARE(f.focusRole(), kNames);
         QCOMPARE(f.redNames(), QList<int>{1});
         QCOMPARE(f.focusMarked(), QList<int>{1});
@@ -323,7 +323,7 @@ private slots:
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<QString>("role");
         QTest::newRow("the highlighted name") << Keys{Qt::Key_Down} << "name1";
-        QTest::newRow("the restart picture") << Keys(3, Qt::Key_Tab) << "restartPicture";
+        QTest::newRow("the restart picture") << Keys(1, Qt::Key_Tab) << "restartPicture";
     }
     void focusMarkIsDrawn()
     {
@@ -370,7 +370,7 @@ private slots:
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<QString>("focusAfter");
         QTest::newRow("restart picture, mid-quiz")
-            << false << Keys{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << "restartPicture";
+            << false << Keys{Qt::Key_Tab, Qt::Key_Return} << "restartPicture";
         // Answered by keys to the end: the notice takes the focus, and
         // starting again gives it back to the names.
         QTest::newRow("fail notice, with space") << true << Keys{Qt::Key_Space} << kNames;

@@ -53,7 +53,7 @@ private slots:
         for (int fishNo = 1; fishNo <= 40; ++fishNo)
             QCOMPARE(f.world.nameColour(fishNo), kNameNormal);
         QVERIFY(f.world.sounds.played.empty());
-        QCOMPARE(f.world.window()->focusWidget(), f.button("toDrillButton"));
+        QCOMPARE(f.world.window()->focusWidget()->objectName(), QStringLiteral("nameKeys"));
     }
 
     void choosingAFish_data()

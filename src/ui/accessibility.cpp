@@ -12,6 +12,14 @@ namespace sakana {
 
 namespace {
 
+// Where a part names the control that speaks for it.
+constexpr char kWholeProperty[] = "spokenAsPartOf";
+
+QWidget *wholeOf(const QWidget *part)
+{
+    return qobject_cast<QWidget *>(part->property(kWholeProperty).value<QObject *>());
+}
+
 // A screen's window: its controls, with the names left to the list that
 // gathers them.
 class WindowAccessible final : public QAccessibleWidget {
@@ -28,13 +36,28 @@ public:
     {
         return child ? int(controls().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
     }
+    // What lies on top at the point, as the pointer finds it: a name through
+    // the list, never the list where no name is.
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        QWidget *hit = widget()->childAt(widget()->mapFromGlobal(QPoint(x, y)));
+        while (hit && hit->parentWidget() != widget())
+            hit = hit->parentWidget();
+        if (!hit)
+            return nullptr;
+        if (QWidget *whole = wholeOf(hit))
+            hit = whole;
+        if (auto *name = qobject_cast<NameLabel *>(hit))
+            hit = name->grid().keys();
+        return QAccessible::queryAccessibleInterface(hit);
+    }
 
 private:
     QWidgetList controls() const
     {
         QWidgetList list;
         for (QWidget *control : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isWindow() && !qobject_cast<NameLabel *>(control))
+            if (!control->isWindow() && !qobject_cast<NameLabel *>(control) && !wholeOf(control))
                 list.append(control);
         }
         return list;
@@ -49,7 +72,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("さかなの なまえ");
+            return QStringLiteral("さかなのなまえ");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return kFishCount; }
@@ -95,7 +118,7 @@ public:
             return QAccessibleWidget::text(t);
         if (name_)
             return fishName(name_->fishNo());
-        return control_->accessibleName().isEmpty() ? control_->text() : control_->accessibleName();
+        return control_->accessibleName().isEmpty() ? spokenText(control_->text()) : control_->accessibleName();
     }
     QAccessibleInterface *parent() const override
     {
@@ -112,7 +135,8 @@ public:
             s.focusable = true;
             s.focused = highlighted && grid.keys()->hasFocus();
             s.selectable = true;
-            s.selected = highlighted;
+            // Selected is what the child sees red.
+            s.selected = grid.isMarked(name_->fishNo());
             s.disabled = !grid.takesInput();
         }
         return s;
@@ -151,6 +175,8 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String(ScreenWindow::staticMetaObject.className()))
         return new WindowAccessible(widget);
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (className == QLatin1String(NameKeys::staticMetaObject.className()))
         return new GridAccessible(static_cast<NameKeys *>(widget));
     if (className == QLatin1String(Label::staticMetaObject.className()) ||
@@ -171,21 +197,38 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-void announceName(QWidget &widget, const QString &name)
-{
-    // A new name is announced by Qt itself.
-    if (widget.accessibleName() != name) {
-        widget.setAccessibleName(name);
-        return;
-    }
-    QAccessibleEvent event(&widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 void announceFocus(QWidget &widget)
 {
     QAccessibleEvent event(&widget, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+QString spokenText(const QString &caption)
+{
+    QString spoken = caption;
+    return spoken.remove(QLatin1Char(' '));
+}
+
+void speakAsPartOf(QWidget &part, QWidget &whole)
+{
+    part.setProperty(kWholeProperty, QVariant::fromValue<QObject *>(&whole));
+}
+
+Announcer::Announcer(QWidget &window) : QWidget(&window)
+{
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::say(const QString &message)
+{
+    // A reader presents a notification as it shows.
+    hide();
+    setAccessibleName(message);
+    show();
 }
 
 } // namespace sakana

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QWidget>
+
 class QString;
-class QWidget;
 
 namespace sakana {
 
@@ -14,12 +15,28 @@ namespace sakana {
 // nothing.
 void installAccessibility();
 
-// Sets the name a screen reader gives the widget and tells it of the change,
-// also when the name stays the same, so that a repeated result is heard
-// again.
-void announceName(QWidget &widget, const QString &name);
-
 // Tells a screen reader that the keyboard is on this widget now.
 void announceFocus(QWidget &widget);
+
+// A caption as a screen reader is to say it: the spaces that only part the
+// words of a child's text for the eye are left out, so that お わ り is read
+// as the word it is and not letter by letter.
+QString spokenText(const QString &caption);
+
+// A label that a screen reader meets only as part of another control, which
+// says the whole: the reader's tree leaves it out, and a point on it finds
+// the whole.
+void speakAsPartOf(QWidget &part, QWidget &whole);
+
+// Says a short message through a screen reader without taking the keyboard
+// anywhere: a notification that no one sees, shown again for each message.
+// The message becomes its name before it shows, so a reader never meets the
+// one before.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget &window);
+    void say(const QString &message);
+};
 
 } // namespace sakana

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/accessibility.h"
 #include "ui/builtinpictures.h"
 #include "ui/controls.h"
 #include "ui/namegrid.h"
@@ -41,8 +42,9 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
     }
 
     // Buttons always lie above labels and pictures; they take the focus in
-    // their tab order, the first holding it when the window opens. The names
-    // follow the last button.
+    // their tab order. The names follow the last button. The names, the main
+    // task of a screen that has them, hold the focus when the window opens,
+    // or else the first button.
     std::sort(buttons.begin(), buttons.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QWidget *previous = nullptr;
     for (const auto &[order, button] : buttons) {
@@ -53,7 +55,9 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
     }
     if (names_ && previous)
         QWidget::setTabOrder(previous, names_->keys());
-    if (!buttons.empty())
+    if (names_)
+        names_->keys()->setFocus();
+    else if (!buttons.empty())
         buttons.front().second->setFocus();
 
     // The pictures come last, so that any still being decoded on the
@@ -116,6 +120,8 @@ QWidget *Form::create(const ControlDesign &design)
         auto *button = new Button(QString::fromUtf16(design.caption), toF(design.rect), design.font,
                                   design.backColour, &window_);
         button->setObjectName(QLatin1String(design.role));
+        if (button->text() != spokenText(button->text()))
+            button->setAccessibleName(spokenText(button->text()));
         // Enter, like Space, activates the button that holds the focus.
         button->setAutoDefault(true);
         button->setFocusPolicy(Qt::StrongFocus);

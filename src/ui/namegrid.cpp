@@ -164,6 +164,11 @@ void NameGrid::clearMarks()
     chosen_ = 0;
 }
 
+bool NameGrid::isMarked(int fishNo) const
+{
+    return label(fishNo)->palette().color(QPalette::Window) == toQColor(colours::kNameMarked);
+}
+
 void NameGrid::pointerOverName(int fishNo)
 {
     lastPointed_ = fishNo;
@@ -195,8 +200,11 @@ void NameGrid::chooseHighlighted()
 
 void NameGrid::choose(int fishNo)
 {
-    if (takesInput())
-        emit nameClicked(fishNo);
+    if (!takesInput())
+        return;
+    lastPointed_ = fishNo;
+    highlight(fishNo);
+    emit nameClicked(fishNo);
 }
 
 void NameGrid::setTakesInput(bool takes)
@@ -226,7 +234,14 @@ void NameGrid::focusChanged()
     focusMarked_ = marked;
     if (marked != 0) {
         label(marked)->setFocusMark(true);
-        announceFocus(*label(marked));
+        // Told once the list itself has been announced as taking the focus,
+        // so that a screen reader ends on the name and not on the list.
+        QMetaObject::invokeMethod(
+            keys_, [this, marked] {
+                if (focusMarked_ == marked)
+                    announceFocus(*label(marked));
+            },
+            Qt::QueuedConnection);
     }
 }
 

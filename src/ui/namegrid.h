@@ -95,6 +95,8 @@ public:
     void answerPauseOver();
     // A new round begins.
     void clearMarks();
+    // Whether the name shows red.
+    bool isMarked(int fishNo) const;
     // The pointer moved over the window's own background.
     void pointerOverBackground();
 
@@ -103,7 +105,8 @@ public:
     // Chooses the highlighted name as a click on it would; nothing when no
     // name is highlighted.
     void chooseHighlighted();
-    // Chooses a name as a click on it would.
+    // Chooses a name as a click on it would; the highlight goes there, as
+    // the pointer takes it there before a click.
     void choose(int fishNo);
     // Whether the names take keys and choices: not while something covers
     // them. Without them the names leave the tab order.

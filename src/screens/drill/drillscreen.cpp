@@ -12,15 +12,16 @@ namespace sakana {
 
 namespace {
 
-// What a screen reader says for the drill's changing controls.
+// What a screen reader says for the drill's changing controls, each a whole
+// sentence of what the child reads there.
 QString spokenRemaining(int remaining)
 {
-    return QStringLiteral("のこり %1").arg(remaining);
+    return QStringLiteral("のこり%1").arg(remaining);
 }
 
 QString spokenScore(const QString &percent)
 {
-    return percent.isEmpty() ? QStringLiteral("せいかいりつ") : QStringLiteral("せいかいりつ %1％").arg(percent);
+    return percent.isEmpty() ? QStringLiteral("せいかいりつ") : QStringLiteral("せいかいりつ%1％").arg(percent);
 }
 
 QString spokenMedal(Medal medal)
@@ -73,25 +74,35 @@ void DrillScreen::build(const Form &form)
         // before leaving: an answer while leaving puts the leaving off, and a
         // button click lengthens the feedback.
         .feedbackPause = sharedPause(QStringLiteral("feedbackTimer")),
+        .announcer = new Announcer(*window()),
     });
-    // The restart picture and the fail notice follow the names in the tab
-    // order; the notice only while it shows.
+    // The tab order follows the screen from its top left: the restart
+    // picture, the two buttons, the names, then what shows at the end of a
+    // round.
     c.restartPicture->setKeyboardReachable();
     c.failNotice->setKeyboardReachable();
-    QWidget::setTabOrder(c.names->keys(), c.restartPicture);
-    QWidget::setTabOrder(c.restartPicture, c.failNotice);
+    auto *toLookup = form.control<QPushButton>("toLookupButton");
+    auto *toMenu = form.control<QPushButton>("toMenuButton");
+    QWidget::setTabOrder(c.restartPicture, toLookup);
+    QWidget::setTabOrder(toLookup, toMenu);
+    QWidget::setTabOrder(toMenu, c.names->keys());
+    QWidget::setTabOrder(c.names->keys(), c.failNotice);
     QWidget::setTabOrder(c.failNotice, c.reviewButton);
     // What a screen reader calls them; the question picture never by the answer.
     c.restartPicture->setAccessibleName(QStringLiteral("はじめから"));
-    c.questionPicture->setAccessibleName(QStringLiteral("もんだいの さかな"));
+    c.questionPicture->setAccessibleName(QStringLiteral("もんだいのさかな"));
     c.failNotice->setAccessibleName(QStringLiteral("ふごうかく"));
+    // The score and the count are each one sentence to a screen reader.
+    speakAsPartOf(*form.control<Label>("scoreCaption"), *c.scorePercent);
+    speakAsPartOf(*form.control<Label>("percentSign"), *c.scorePercent);
+    speakAsPartOf(*form.control<Label>("remainingCaption"), *c.remainingCount);
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
     on(c.failNotice, &Control::clicked, [this] { restart(); });
     on(c.restartPicture, &Control::clicked, [this] { restart(); });
     on(c.reviewButton, &QPushButton::clicked, [this] { startReview(); });
-    leaveOnClick(form.control<QPushButton>("toLookupButton"), Destination::Lookup);
-    leaveOnClick(form.control<QPushButton>("toMenuButton"), Destination::Menu);
+    leaveOnClick(toLookup, Destination::Lookup);
+    leaveOnClick(toMenu, Destination::Menu);
 }
 
 void DrillScreen::load()
@@ -123,7 +134,7 @@ void DrillScreen::beginRound()
     frame_ = wholeTwips(c.questionPicture->twipsRect());
     c.names->clearMarks();
     c.scorePercent->clear();
-    announceName(*c.scorePercent, spokenScore({}));
+    c.scorePercent->setAccessibleName(spokenScore({}));
     showQuestion(quiz_.nextQuestion());
 }
 
@@ -131,7 +142,7 @@ void DrillScreen::showQuestion(int fishNo)
 {
     DrillControls &c = controls();
     c.remainingCount->setText(QString::number(quiz_.remaining()));
-    announceName(*c.remainingCount, spokenRemaining(quiz_.remaining()));
+    c.remainingCount->setAccessibleName(spokenRemaining(quiz_.remaining()));
     // Hidden while it changes, so the new picture never shows at the old
     // place or the old one at the new place.
     c.questionPicture->hide();
@@ -147,12 +158,20 @@ void DrillScreen::onNameClicked(int fishNo)
     c.names->markChosen(fishNo);
     const bool right = quiz_.answer(fishNo);
     sounds_.play(right ? Sound::Right : Sound::Wrong);
+    const QString mark = right ? QStringLiteral("せいかい") : QStringLiteral("まちがい");
     c.answerMark->loadPicture(media_.picture(right ? Picture::RightMark : Picture::WrongMark));
+    c.answerMark->setAccessibleName(mark);
     c.answerMark->show();
-    announceName(*c.answerMark, right ? QStringLiteral("せいかい") : QStringLiteral("まちがい"));
     c.names->markRightAnswer(quiz_.question());
     c.scorePercent->setText(QString::number(quiz_.percent()));
-    announceName(*c.scorePercent, spokenScore(c.scorePercent->text()));
+    c.scorePercent->setAccessibleName(spokenScore(c.scorePercent->text()));
+    // What the child sees change, said once: the mark, the right name where
+    // it was missed, the score and the count.
+    QStringList spoken{mark};
+    if (!right)
+        spoken << fishName(quiz_.question());
+    spoken << c.scorePercent->accessibleName() << c.remainingCount->accessibleName();
+    c.announcer->say(spoken.join(QStringLiteral("。")));
     c.feedbackPause->start();
 }
 
@@ -175,15 +194,11 @@ void DrillScreen::showRoundEnd()
     c.rightCover->show();
     // The covered names take no keys either; the keyboard moves on to what
     // starts again.
-    const bool namesHadFocus = window()->focusWidget() == c.names->keys();
     c.names->setTakesInput(false);
     QWidget *next = quiz_.isReview() ? showReviewEnd() : showGrade();
-    if (quiz_.offersReview()) {
+    if (quiz_.offersReview())
         c.reviewButton->show();
-        announceName(*c.reviewButton, c.reviewButton->text());
-    }
-    if (namesHadFocus)
-        next->setFocus(Qt::OtherFocusReason);
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 // The medal or the fail notice; returns what the keyboard goes on to.
@@ -192,15 +207,16 @@ QWidget *DrillScreen::showGrade()
     DrillControls &c = controls();
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
+        // Said as the keyboard comes to it.
         sounds_.play(Sound::Fail);
         c.failNotice->show();
-        announceName(*c.failNotice, c.failNotice->accessibleName());
         return c.failNotice;
     }
     sounds_.play(Sound::Pass);
     c.medal->loadPicture(media_.picture(medalPicture(*medal)));
+    c.medal->setAccessibleName(spokenMedal(*medal));
     c.medal->show();
-    announceName(*c.medal, spokenMedal(*medal));
+    c.announcer->say(c.medal->accessibleName());
     return c.restartPicture;
 }
 
@@ -213,7 +229,7 @@ QWidget *DrillScreen::showReviewEnd()
         return c.reviewButton;
     sounds_.play(Sound::Pass);
     c.praise->show();
-    announceName(*c.praise, c.praise->text());
+    c.announcer->say(spokenText(c.praise->text()));
     return c.restartPicture;
 }
 

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace sakana {
 
+class Announcer;
 class Label;
 class NameGrid;
 class PictureBox;
@@ -30,6 +31,7 @@ struct DrillControls {
     Label *remainingCount = nullptr;
     Label *scorePercent = nullptr;
     Pause *feedbackPause = nullptr;
+    Announcer *announcer = nullptr;
 };
 
 // The drill: forty questions, one per fish in random order, each answered by

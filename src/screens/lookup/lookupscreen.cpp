@@ -24,6 +24,7 @@ void LookupScreen::build(const Form &form)
         .names = form.names(),
         .fishPicture = form.control<PictureBox>("fishPicture"),
         .captionLine = form.control<Label>("captionLine"),
+        .announcer = new Announcer(*window()),
     });
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
     leaveOnClick(form.control<QPushButton>("toDrillButton"), Destination::Drill);
@@ -47,11 +48,13 @@ void LookupScreen::onNameClicked(int fishNo)
     const QString caption = captions_.caption(fishNo);
     c.captionLine->setText(caption);
     // A screen reader names the picture by its caption, or by the fish's
-    // name where the caption is blank.
-    announceName(*c.fishPicture, caption.trimmed().isEmpty() ? fishName(fishNo) : caption);
+    // name where the caption is blank, and says that name as they show.
+    const QString spoken = caption.trimmed().isEmpty() ? fishName(fishNo) : caption;
+    c.fishPicture->setAccessibleName(spoken);
     c.fishPicture->centreOn(frame_);
     c.fishPicture->show();
     c.captionLine->show();
+    c.announcer->say(spoken);
     sounds_.play(Sound::Name);
 }
 

@@ -7,6 +7,7 @@
 
 namespace sakana {
 
+class Announcer;
 class Label;
 class NameGrid;
 class PictureBox;
@@ -16,6 +17,7 @@ struct LookupControls {
     NameGrid *names = nullptr;
     PictureBox *fishPicture = nullptr;
     Label *captionLine = nullptr;
+    Announcer *announcer = nullptr;
 };
 
 // The lookup screen: click a fish's name, see its picture with its caption

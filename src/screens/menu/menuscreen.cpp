@@ -14,6 +14,8 @@ MenuScreen::MenuScreen(SoundPlayer &sounds, const Clock &clock, Navigator &navig
 
 void MenuScreen::build(const Form &form)
 {
+    // The title a screen reader reads: the picture shows the character 魚.
+    form.control<QWidget>("titleGlyph")->setAccessibleName(QStringLiteral("魚"));
     leaveOnClick(form.control<QPushButton>("toLookupButton"), Destination::Lookup);
     leaveOnClick(form.control<QPushButton>("toDrillButton"), Destination::Drill);
     leaveOnClick(form.control<QPushButton>("quitButton"), Destination::End);
