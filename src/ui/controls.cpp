@@ -25,13 +25,13 @@ namespace {
 constexpr Bgr kFocusMarkColour = colours::kYellow;
 constexpr int kFocusMarkWidth = 2;  // pixels
 
-// A raised button whose whole face shows the design colour, the same on
-// every desktop; it looks pressed while held and has a dark edge while it
-// holds the focus.
 // Scaled label faces, kept for the whole run up to this many kilobytes: the
 // labels of every screen at 3840 x 2160 take about 20 MB.
 constexpr int kKeptFacesKilobytes = 32 * 1024;
 
+// A raised button whose whole face shows the design colour, the same on
+// every desktop; it looks pressed while held and has a dark edge while it
+// holds the focus.
 QString buttonStyleSheet(const QColor &face, int border)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: black; border: %4px outset %2; }"
@@ -225,9 +225,11 @@ void Label::scaleChanged()
 // Text larger than Qt keeps letters for (64 pixels) is drawn from the letters'
 // outlines every time, which at a large scale costs more than all the rest of
 // a screen. So a scaled label with an opaque background, once painted, is
-// drawn again off the screen and kept, and from then on copied pixel for
-// pixel wherever it looks the same. At the unit scale every label is drawn as
-// it always was.
+// drawn again off the screen and kept, and from then on copied wherever it
+// looks the same. Drawn at another place, an outline rounds a little
+// differently: a few edge pixels of a copy may differ by up to 2 of 255 from
+// the label painted in place. At the unit scale every label is drawn as it
+// always was.
 void Label::paintEvent(QPaintEvent *event)
 {
     if (drawingFace_) {
