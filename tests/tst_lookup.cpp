@@ -180,6 +180,44 @@ private slots:
         QCOMPARE(f.world.sounds.played, (std::vector<Sound>{Sound::Name, Sound::Button}));
     }
 
+    void scaledLabelsShowWhatTheyAreNow_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("scale 2.5") << QSize(1920, 1200);
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+    }
+    // A scaled label, once painted, is kept and then copied: the copy matches
+    // the label as painted (but for the rounding of letter outlines drawn
+    // elsewhere on the window), and a new colour or text shows at once.
+    void scaledLabelsShowWhatTheyAreNow()
+    {
+        QFETCH(QSize, screen);
+        LookupFixture f;
+        f.world.showOn(screen);
+        QWidget *window = f.world.window();
+        auto shot = [window](const QWidget *label) {
+            const QImage image = window->grab(label->geometry()).toImage();
+            QCoreApplication::sendPostedEvents();  // where the label is kept
+            return image;
+        };
+        const QImage painted = shot(f.world.name(3)), copied = shot(f.world.name(3));
+        QCOMPARE(copied.size(), painted.size());
+        int largest = 0;
+        for (qsizetype k = 0; k < painted.sizeInBytes(); ++k)
+            largest = std::max(largest, std::abs(painted.constBits()[k] - copied.constBits()[k]));
+        QCOMPARE_LE(largest, 2);
+        QTest::mouseMove(window, f.centreOf(3));
+        QCOMPARE(shot(f.world.name(3)).pixelColor(1, 1), kNameMarked);
+        QTest::mouseMove(window, QPoint(2, 2));
+        QCOMPARE(shot(f.world.name(3)), copied);
+        f.click(5);
+        const QImage fifth = shot(f.captionLine());
+        f.click(6);
+        QVERIFY(shot(f.captionLine()) != fifth);
+        f.click(5);
+        QCOMPARE(shot(f.captionLine()), fifth);
+    }
+
     void largePictureLiesUnderTheCaptionAndOverTheNames()
     {
         LookupFixture f(QStringLiteral("tall.gif"));  // reaches the prompt and the caption line

@@ -10,9 +10,11 @@
 #include <QPainter>
 #include <QStyle>
 #include <QPixmap>
+#include <QCache>
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <tuple>
 
 namespace sakana {
@@ -22,6 +24,10 @@ namespace {
 // restart picture alike.
 constexpr Bgr kFocusMarkColour = colours::kYellow;
 constexpr int kFocusMarkWidth = 2;  // pixels
+
+// Scaled label faces, kept for the whole run up to this many kilobytes: the
+// labels of every screen at 3840 x 2160 take about 20 MB.
+constexpr int kKeptFacesKilobytes = 32 * 1024;
 
 // A raised button whose whole face shows the design colour, the same on
 // every desktop; it looks pressed while held and has a dark edge while it
@@ -227,19 +233,97 @@ void Label::scaleChanged()
     }
 }
 
+// Text larger than Qt keeps letters for (64 pixels) is drawn from the letters'
+// outlines every time, which at a large scale costs more than all the rest of
+// a screen. So a scaled label with an opaque background, once painted, is
+// drawn again off the screen and kept, and from then on copied wherever it
+// looks the same. Drawn at another place, an outline rounds a little
+// differently: a few edge pixels of a copy may differ by up to 2 of 255 from
+// the label painted in place. At the unit scale every label is drawn as it
+// always was.
 void Label::paintEvent(QPaintEvent *event)
 {
+    if (drawingFace_) {
+        paintFace(event);
+        return;
+    }
+    const QString key = faceKey();
+    if (const QImage *face = keptFace(key)) {
+        QPainter(this).drawImage(0, 0, *face);
+    } else {
+        paintFace(event);
+        // Not from within a paint event, where a widget cannot be drawn
+        // once more.
+        if (!key.isEmpty() && !faceDue_) {
+            faceDue_ = true;
+            QMetaObject::invokeMethod(this, &Label::keepFace, Qt::QueuedConnection);
+        }
+    }
+    paintFocusMark();
+}
+
+void Label::paintFace(QPaintEvent *event)
+{
     if (textRaise_ == 0) {
-        Control::paintEvent(event);
+        QLabel::paintEvent(event);
         return;
     }
     QFrame::paintEvent(event);
-    {
-        QPainter painter(this);
-        style()->drawItemText(&painter, contentsRect().adjusted(0, -textRaise_, 0, 0),
-                              int(alignment()) | Qt::TextWordWrap, palette(), isEnabled(), text(), foregroundRole());
-    }
-    paintFocusMark();
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect().adjusted(0, -textRaise_, 0, 0),
+                          int(alignment()) | Qt::TextWordWrap, palette(), isEnabled(), text(), foregroundRole());
+}
+
+namespace {
+// Never destroyed: an image must not outlive the application.
+QCache<QString, QImage> &keptFaces()
+{
+    static auto *faces = new QCache<QString, QImage>(kKeptFacesKilobytes);
+    return *faces;
+}
+} // namespace
+
+// Everything the face's pixels depend on; empty for a label whose face is
+// not kept.
+QString Label::faceKey() const
+{
+    const QColor back = palette().color(QPalette::Window);
+    if (scale().isUnit() || !autoFillBackground() || back.alpha() != 255)
+        return {};
+    const QSize pixels = size() * devicePixelRatioF();
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9|")
+               .arg(pixels.width())
+               .arg(pixels.height())
+               .arg(back.rgba())
+               .arg(palette().color(QPalette::WindowText).rgba())
+               .arg(int(alignment()))
+               .arg(border_ ? lineWidth() : 0)
+               .arg(textRaise_)
+               .arg(isEnabled())
+               .arg(font().toString() + QLatin1Char(' ') + font().families().join(QLatin1Char(','))) +
+           text();
+}
+
+const QImage *Label::keptFace(const QString &key) const
+{
+    return key.isEmpty() ? nullptr : keptFaces().object(key);
+}
+
+void Label::keepFace()
+{
+    faceDue_ = false;
+    const QString key = faceKey();
+    if (key.isEmpty() || !isVisible() || keptFaces().contains(key))
+        return;
+    const qreal ratio = devicePixelRatioF();
+    auto face = std::make_unique<QImage>(size() * ratio, QImage::Format_RGB32);
+    face->setDevicePixelRatio(ratio);
+    drawingFace_ = true;
+    render(face.get(), QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    drawingFace_ = false;
+    const qsizetype kilobytes = face->sizeInBytes() / 1024 + 1;
+    if (kilobytes <= keptFaces().maxCost())
+        keptFaces().insert(key, face.release(), kilobytes);
 }
 
 PictureBox::PictureBox(QWidget *parent) : Control(parent)

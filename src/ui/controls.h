@@ -99,8 +99,17 @@ protected:
     void scaleChanged() override;
 
 private:
+    // The label as drawn, background, border and text, without the focus
+    // mark, when it is kept; see faceKey().
+    const QImage *keptFace(const QString &key) const;
+    void keepFace();
+    QString faceKey() const;
+    void paintFace(QPaintEvent *event);
+
     bool border_ = false;
     int textRaise_ = 0;  // pixels the text is drawn higher than the label would
+    bool drawingFace_ = false;  // while the face is being drawn to be kept
+    bool faceDue_ = false;      // the face is to be kept once painting is over
 };
 
 // A picture box: shows a picture at its own size, or scaled to the box when
