@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Starts a program and reports how long after exec its window first showed
  * its final picture, and the program's resident memory at that time.
  *

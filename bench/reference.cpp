@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of the start-up benchmark: the least a Qt program must do to
 // show what the menu shows first. A window of the menu's size and title with
 // the menu's title and three button captions, in the menu's fonts, and

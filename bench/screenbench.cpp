@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the screens cost, in-process and offscreen: opening and painting each
 // screen, showing a drill question, answering one, and building the forty
 // names. Run by scripts/bench.sh, not by the test suite; the figures are

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs sakana like a Linux desktop program and packs it as a Debian
 # package with CPack. Included once from the top-level CMakeLists.txt, after
 # the target `sakana` exists:

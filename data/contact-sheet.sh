@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes one PNG showing all forty fish pictures with their captions, on the
 # cyan of the panel they are shown on, eight to a row. For looking over the
 # whole set at once: fringes, sizes, colours, and whether each caption fits

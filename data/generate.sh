@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates the media folder that ships beside the program from the sources
 # in data/src:
 #

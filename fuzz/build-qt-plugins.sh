@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Qt's GIF and ICO image plugins with coverage instrumentation,
 # AddressSanitizer and UndefinedBehaviorSanitizer, from Debian's source
 # package of the Qt that is installed, so that the fuzzers see inside the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the name-list reader with whole caption files: every input must
 // either give forty entries or be refused with a MediaError that names the
 // file. Anything else (a crash, a sanitizer report, another exception, a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the picture reader: every input is offered once as a GIF file and
 // once as an ICO file, since the reader picks the decoder by the file's
 // suffix. Each read must give a picture or be refused with a MediaError that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the reader that decides whether a sound file is handed to the sound
 // system, and which of its bytes: every input must get an answer, quickly and
 // without a sanitizer report, and an accepted sound's samples are whole

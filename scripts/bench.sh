@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The benchmarks: the program's start-up against a minimal Qt window, the cost
 # of each screen, and the long soak. Nothing here is timed against a limit by
 # the test suite; this script measures and prints.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks an installed sakana package on this machine, as a user would meet
 # it: nothing it needs is missing, `sakana --version` answers, the shipped
 # media folder checks clean, and the program, started on a virtual display

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the scripts: the Debian packages each purpose needs, installing
 # what is missing, and configuring and building.
 
@@ -17,11 +21,13 @@ SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)
 # the media folder and the icons; a virtual display, a sound server and
 # strace for the tests that run the whole program; a window manager, a
 # message bus, the accessibility bus and its Python bindings, and Pillow, for
-# the test that listens as a screen reader does.
+# the test that listens as a screen reader does; and the licence check,
+# which reads the git checkout.
 TEST_PACKAGES=(qt6-base-private-dev libxkbcommon-dev desktop-file-utils appstream
                librsvg2-bin imagemagick sox ffmpeg pulseaudio
                xvfb xdotool x11-utils strace
-               openbox dbus at-spi2-core python3-pyatspi python3-pil)
+               openbox dbus at-spi2-core python3-pyatspi python3-pil
+               reuse git)
 
 # Packing the Debian package: CPack asks dpkg-shlibdeps (dpkg-dev), and
 # 'file' to tell which installed files are programs and libraries.

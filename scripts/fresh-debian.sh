@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Proves the README's commands on a fresh Debian 12, as a newcomer meets it.
 #
 #   sudo scripts/fresh-debian.sh

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets of the file readers with clang and runs one.
 #
 #   scripts/fuzz.sh TARGET SECONDS   fuzz TARGET (namelist, picture or wave) for that long

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the program and packs it as a Debian
 # package: build/sakana_<version>_<arch>.deb (or in BUILD_DIR). Run the tests
 # first (scripts/test.sh); packing builds the program alone.

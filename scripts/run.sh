@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the program and starts it. Without a
 # display it runs the program on a virtual display, saves a screenshot of
 # each screen (menu, lookup with a fish chosen, drill) and ends the program.

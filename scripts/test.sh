@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the program and its tests, and runs every test.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The six sounds of the media folder must sound equally loud, must not clip,
 # and the failure sound must not be louder than the right-answer sound.
 #

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The committed media folder (data/media) must be exactly what data/generate.sh
 # makes from data/src: regenerate into a scratch folder and compare byte for
 # byte. Fails when the tools are missing (generate.sh names the packages),

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program writes nothing, starts no process and connects nowhere. One
 # whole run of the real program on a virtual display, driven by xdotool
 # (menu, lookup with names clicked, drill with a whole quiz, menu, end),

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the program through the accessibility bus as a screen reader's user
 would and checks what the bus tells: run by tests/screen_reader.sh.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a screen reader hears: the real program on a virtual display with a
 # window manager and an accessibility bus of its own, driven through that bus
 # by tests/screen_reader.py (menu, lookup with たい chosen, drill with three

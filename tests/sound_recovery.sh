@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sound comes back when the sound server does. The real program on a
 # virtual display is started with no sound server, then a server with a null
 # output is started, killed and started again around it; each click on a

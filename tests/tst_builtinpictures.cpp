@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures compiled into the program: their file formats, sizes and,
 // for the lookup/drill background, the pixel geometry the labels rely on.
 

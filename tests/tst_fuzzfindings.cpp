@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Inputs the fuzzers found that the readers once handled badly, each read
 // through the real reader and held to the outcome it should have.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every media file of the program, damaged in every way a folder can be
 // damaged, met by the real screens, the real sound player and the real error
 // report: a picture or the name list stops the program with the report that

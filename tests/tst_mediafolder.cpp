@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The media folder that ships beside the program (data/media): every file the
 // program opens is there and is in the form the program and its players
 // expect. The folder is produced by data/generate.sh; these checks look at

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the lookup screen's name list from real code page 932 and UTF-8 bytes.
 
 #include "media/mediaerror.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program sets in its environment so that no library it uses starts
 // a process or writes a file, by what the session provides.
 

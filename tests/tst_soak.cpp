@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long run of the whole program in-process: screen changes through all
 // three screens and complete quizzes of every grade, with the fake clock (no
 // waiting). Resident memory is read after a warm-up and at the end; it must

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sound recipes for the media folder. Sourced by data/generate.sh, which sets
 #   SOUND_WORK   a scratch directory for intermediate files
 # and then calls make_sound NAME OUTPUT for each of the six sounds.

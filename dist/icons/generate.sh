@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the application icon into the hicolor theme layout from the one
 # drawing dist/icons/sakana.svg:
 #

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry of the sound module, which the program loads when its sound
 // system starts (see media/soundmodule.h).
 

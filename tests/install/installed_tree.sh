@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks the tree: the program
 # in bin/, its media folder in share/sakana/, found from the program even
 # after the whole prefix has been moved elsewhere; the sound module in

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The sakana developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Regenerates the built-in pictures of sakana.
 
     /usr/bin/python3 src/ui/pictures/generate.py [--preview DIR]
