@@ -8,6 +8,7 @@
 
 #include <QPushButton>
 #include <QStringEncoder>
+#include <QApplication>
 #include <QTest>
 
 using namespace sakana;
@@ -199,6 +200,8 @@ private slots:
         LookupFixture f;
         f.world.showOn(screen);
         QWidget *window = f.world.window();
+        // Without the keyboard's focus mark, which the names show at first.
+        QApplication::focusWidget()->clearFocus();
         auto shot = [window](const QWidget *label) {
             const QImage image = window->grab(label->geometry()).toImage();
             QCoreApplication::sendPostedEvents();  // where the label is kept
