@@ -420,8 +420,8 @@ QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool kee
     image.convertTo(format);
     // Interpolated by a smoothing painter, straight into the final format:
     // within 3 of 255 of QImage's smooth scaling, in about half the time.
+    // Every pixel is written by the drawing, so none is filled before it.
     QImage scaled(size, format);
-    scaled.fill(Qt::transparent);
     {
         QPainter painter(&scaled);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
