@@ -419,7 +419,8 @@ QPixmap smoothlyScaled(const QPixmap &picture, QSize size, qreal ratio, bool kee
         image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     image.convertTo(format);
     // Interpolated by a smoothing painter, straight into the final format:
-    // within 3 of 255 of QImage's smooth scaling, in about half the time.
+    // in about half the time of QImage's smooth scaling and within a few of
+    // 255 of it (a fish picture within 4, a sharp edge of a background 9).
     // Every pixel is written by the drawing, so none is filled before it.
     QImage scaled(size, format);
     {
