@@ -19,6 +19,7 @@ from PIL import Image, ImageChops, ImageGrab  # noqa: E402
 MEDIA, FULL, LISTEN = sys.argv[1], sys.argv[2] == "full", sys.argv[3:] == ["listen"]
 events = []  # (type, role, name, detail1)
 failures = []
+gone = []  # events whose source no longer answered when asked
 
 
 def heard(event):
@@ -26,11 +27,13 @@ def heard(event):
         role, name = event.source.get_role_name(), event.source.get_name()
     except GLib.Error:
         role, name = "(gone)", ""
+        gone.append(event.type)
     events.append((event.type, role, name, event.detail1))
 
 
 listener = Atspi.EventListener.new(heard)
-for kind in ("object:state-changed:showing", "object:state-changed:focused"):
+for kind in ("object:state-changed:showing", "object:state-changed:focused", "object:state-changed:active",
+             "object:property-change:accessible-name", "window:activate", "window:deactivate"):
     listener.register(kind)
 
 
@@ -159,6 +162,7 @@ def main():
     marks = [e[2] for e in events if e[0].endswith("showing") and e[1] == "image" and e[3]
              and e[2] in ("せいかい", "まちがい")]
     check("marks as they show", marks, [m.split("。")[0] for m in spoken[1:]])
+    check("events whose source is gone", gone, [])
 
 
 main()
