@@ -5,7 +5,8 @@
 """Drives the program through the accessibility bus as a screen reader's user
 would and checks what the bus tells: run by tests/screen_reader.sh.
 
-Arguments: the media folder, "full" to answer every question, and "listen"
+Arguments: the media folder, "full" to answer every question (or "fail" to
+answer every one wrongly), and "listen"
 to only drive (while Orca listens) without checking."""
 import sys
 import time
@@ -16,9 +17,11 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 from PIL import Image, ImageChops, ImageGrab  # noqa: E402
 
-MEDIA, FULL, LISTEN = sys.argv[1], sys.argv[2] == "full", sys.argv[3:] == ["listen"]
+MEDIA, LISTEN = sys.argv[1], sys.argv[3:] == ["listen"]
+FULL, FAIL = sys.argv[2] in ("full", "fail"), sys.argv[2] == "fail"
 events = []  # (type, role, name, detail1)
 failures = []
+gone = []  # events whose source no longer answered when asked
 
 
 def heard(event):
@@ -26,11 +29,13 @@ def heard(event):
         role, name = event.source.get_role_name(), event.source.get_name()
     except GLib.Error:
         role, name = "(gone)", ""
+        gone.append(event.type)
     events.append((event.type, role, name, event.detail1))
 
 
 listener = Atspi.EventListener.new(heard)
-for kind in ("object:state-changed:showing", "object:state-changed:focused"):
+for kind in ("object:state-changed:showing", "object:state-changed:focused", "object:state-changed:active",
+             "object:property-change:accessible-name", "window:activate", "window:deactivate"):
     listener.register(kind)
 
 
@@ -140,7 +145,7 @@ def main():
     right = 0
     for k in range(40 if FULL else 3):
         fish = question(drill)
-        answer = fish if k != 1 else fish % 40 + 1
+        answer = fish if k != 1 and not FAIL else fish % 40 + 1
         right += answer == fish
         print(f"question {k + 1}: {fishes[fish - 1]}, answered {fishes[answer - 1]}", flush=True)
         press(names.get_child_at_index(answer - 1))
@@ -152,13 +157,14 @@ def main():
         spoken.append(f"{mark}。せいかいりつ{right * 100 // (k + 1)}％。のこり{39 - k}")
         pump(2.5)
     if FULL:
-        spoken.append("きんメダル")  # every answer right but one
+        spoken.append("ふごうかく" if FAIL else "きんメダル")  # all wrong, or every one right but one
         pump(3)
     check("drill names with spaces", spaced_names(drill, []), [])
     check("notifications", [e[2] for e in events if e[1] == "notification" and e[3]], spoken)
     marks = [e[2] for e in events if e[0].endswith("showing") and e[1] == "image" and e[3]
              and e[2] in ("せいかい", "まちがい")]
     check("marks as they show", marks, [m.split("。")[0] for m in spoken[1:]])
+    check("events whose source is gone", gone, [])
 
 
 main()

@@ -9,10 +9,11 @@
 # by tests/screen_reader.py (menu, lookup with たい chosen, drill with three
 # answers, one of them wrong), which checks the events and names it receives.
 #
-# Usage: tests/screen_reader.sh [BUILD_DIR] [--orca LOG] [--full]
+# Usage: tests/screen_reader.sh [BUILD_DIR] [--orca LOG] [--full | --fail]
 #   --orca LOG  also runs Orca with its debug log in LOG and prints the lines
 #               it spoke (nothing is checked then: the log is for reading)
 #   --full      answers all forty questions, so that the grade is heard
+#   --fail      answers all forty wrongly, so that the fail is heard
 # Fails loudly when the display, the message bus or the accessibility bus
 # cannot start: a screen reader test that cannot listen has not passed.
 set -euo pipefail
@@ -73,6 +74,7 @@ while [ $# -gt 0 ]; do
     case $1 in
         --orca) orca_log=$(realpath -m "$2"); shift ;;
         --full) full=full ;;
+        --fail) full=fail ;;
         *) build=$1 ;;
     esac
     shift

@@ -9,8 +9,19 @@
 #include "ui/namegrid.h"
 
 #include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
 
 namespace sakana {
+
+namespace {
+
+// How long a closed window outlives its closing, hidden: a screen reader
+// still asks about the objects its last events named.
+constexpr std::chrono::milliseconds kClosedWindowKept{3000};
+
+} // namespace
 
 Screen::Screen(const WindowDesign &window, std::span<const ControlDesign> controls, SoundPlayer &sounds,
                const Clock &clock, Navigator &navigator, ErrorSink &errors)
@@ -22,6 +33,7 @@ Screen::Screen(const WindowDesign &window, std::span<const ControlDesign> contro
 Screen::~Screen()
 {
     close();
+    delete closedWindow_.data();
 }
 
 void Screen::open(bool fullScreen)
@@ -53,9 +65,13 @@ void Screen::close()
     ScreenWindow *window = window_;
     window_ = nullptr;
     window->closeByProgram();
-    // The window may be the sender of the signal being handled right now, so
-    // it is destroyed once that handler has returned.
-    window->deleteLater();
+    // Kept a while, hidden and with nothing of the screen's logic connected,
+    // then destroyed through the event loop, as it may be the sender of the
+    // signal being handled right now.
+    if (closedWindow_)
+        closedWindow_->deleteLater();
+    closedWindow_ = window;
+    QTimer::singleShot(kClosedWindowKept, window, &QObject::deleteLater);
 }
 
 void Screen::leaveOnClick(QPushButton *button, Destination destination)

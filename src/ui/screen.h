@@ -83,6 +83,8 @@ private:
     // When the screen's running pause began.
     PauseStart pauseStart_;
     QPointer<ScreenWindow> window_;
+    // The window last closed, while it is kept.
+    QPointer<ScreenWindow> closedWindow_;
     Departure *departure_ = nullptr;
     std::vector<QMetaObject::Connection> connections_;
 };

@@ -211,9 +211,9 @@ QWidget *DrillScreen::showGrade()
     DrillControls &c = controls();
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
-        // Said as the keyboard comes to it.
         sounds_.play(Sound::Fail);
         c.failNotice->show();
+        c.announcer->say(c.failNotice->accessibleName());
         return c.failNotice;
     }
     sounds_.play(Sound::Pass);
