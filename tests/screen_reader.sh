@@ -32,7 +32,20 @@ if [ "${1:-}" = "--inside" ]; then
     shift
     build=$1 orca_log=$2 full=$3
     pids=()
-    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true' EXIT
+    # Orca does not always end on SIGTERM while it waits on a bus call: what
+    # is still there a second later is killed outright.
+    stop_all() {
+        kill "${pids[@]}" 2>/dev/null || true
+        for _ in $(seq 10); do
+            local alive=0
+            for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+            [ $alive = 1 ] || break
+            sleep 0.1
+        done
+        kill -KILL "${pids[@]}" 2>/dev/null || true
+        wait 2>/dev/null || true
+    }
+    trap stop_all EXIT
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     pids+=($!)
     for _ in $(seq 50); do
@@ -47,8 +60,16 @@ if [ "${1:-}" = "--inside" ]; then
         prefs=$(mktemp -d)
         # No speech server: Orca logs what it would say, and never waits on
         # a sound output that a virtual display does not have.
-        SPEECHD_ADDRESS=unix_socket:/nonexistent/speechd.sock \
-            orca -u "$prefs" --debug-file="$orca_log" >/dev/null 2>&1 &
+        # Its log is made line-buffered, so that what it last said is in the
+        # file even when it has to be killed.
+        SPEECHD_ADDRESS=unix_socket:/nonexistent/speechd.sock /usr/bin/python3 -c '
+import builtins, runpy, sys
+real_open = builtins.open
+def line_buffered(file, mode="r", *args, **kwargs):
+    return real_open(file, mode, *args, **(dict(kwargs, buffering=1) if mode == "w" else kwargs))
+builtins.open = line_buffered
+sys.argv[0] = "orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")' -u "$prefs" --debug-file="$orca_log" >/dev/null 2>&1 &
         pids+=($!)
         sleep 3
     fi
