@@ -212,8 +212,8 @@ QWidget *DrillScreen::showGrade()
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
         sounds_.play(Sound::Fail);
+        // Said once, as the keyboard comes to it.
         c.failNotice->show();
-        c.announcer->say(c.failNotice->accessibleName());
         return c.failNotice;
     }
     sounds_.play(Sound::Pass);
