@@ -167,7 +167,7 @@ def main():
     check("notifications", [e[2] for e in events if e[1] == "notification" and e[3]], spoken)
     marks = [e[2] for e in events if e[0].endswith("showing") and e[1] == "image" and e[3]
              and e[2] in ("せいかい", "まちがい")]
-    check("marks as they show", marks, [m.split("。")[0] for m in spoken[1:]])
+    check("marks as they show", marks, [m.split("。")[0] for m in spoken[1:1 + (40 if FULL else 3)]])
     check("events whose source is gone", gone, [])
 
 
