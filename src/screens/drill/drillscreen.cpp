@@ -211,8 +211,8 @@ QWidget *DrillScreen::showGrade()
     DrillControls &c = controls();
     const std::optional<Medal> medal = medalFor(quiz_.grade());
     if (!medal) {
+        // Said as the keyboard comes to it.
         sounds_.play(Sound::Fail);
-        // Said once, as the keyboard comes to it.
         c.failNotice->show();
         return c.failNotice;
     }
