@@ -68,27 +68,43 @@ build_into() {
 # number, exports DISPLAY and sets XVFB_PID; the caller stops it. A number is
 # free when neither its socket file and lock in /tmp nor its abstract socket
 # is taken: the abstract one is shared by every process on the same network,
-# even one in another root with a /tmp of its own.
+# even one in another root with a /tmp of its own. The display is ready when
+# the server itself says so (it writes its number once it accepts clients,
+# its keyboard included); a server that loses a race for the number, or
+# gives up while starting, never says it, and the next number is tried.
 start_xvfb() {
-    local size=${1:-1280x1024x24} n
+    local size=${1:-1280x1024x24} n ready
+    ready=$(mktemp)
     for n in $(seq 100 199); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
-        Xvfb ":$n" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
+        : >"$ready"
+        Xvfb ":$n" -screen 0 "$size" -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
         XVFB_PID=$!
         local _
-        for _ in $(seq 100); do
-            [ -S "/tmp/.X11-unix/X$n" ] && break
+        for _ in $(seq 150); do
+            [ -s "$ready" ] && break
             kill -0 "$XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done
-        if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+        if [ "$(cat "$ready")" = "$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+            rm -f "$ready"
             export DISPLAY=":$n"
             return 0
         fi
         kill "$XVFB_PID" 2>/dev/null || true   # taken meanwhile: the next number
         wait "$XVFB_PID" 2>/dev/null || true
     done
+    rm -f "$ready"
     echo "no virtual display could be started" >&2
     return 1
+}
+
+# Stops the display start_xvfb started and waits until it has ended, so that
+# whatever starts next never meets it still shutting down on the same number.
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] || return 0
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
 }

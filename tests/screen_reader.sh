@@ -110,14 +110,12 @@ done
 ROOT=$root
 # shellcheck source=scripts/common.sh
 source "$root/scripts/common.sh"
-xvfb_pid=""
-trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true' EXIT
+trap stop_xvfb EXIT
 start_xvfb 1280x1024x24 || fail "the virtual display did not start"
-xvfb_pid=$XVFB_PID
 # No session of the desktop's leaks in: a bus, settings and runtime folder of
 # its own.
 home=$(mktemp -d)
-trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'stop_xvfb; rm -rf "$home"' EXIT
 mkdir -m 700 "$home/runtime"
 HOME=$home XDG_RUNTIME_DIR=$home/runtime XDG_CONFIG_HOME=$home/config \
     dbus-run-session -- bash "$0" --inside "$build" "$orca_log" "$full"
