@@ -48,7 +48,7 @@ startup() {
         [ -x "$tool" ] || { echo "missing $tool (is bench/ part of the build?)" >&2; exit 1; }
     done
     if [ -z "${DISPLAY:-}" ] || ! xset q >/dev/null 2>&1; then
-        trap '[ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null' EXIT
+        trap stop_xvfb EXIT
         start_xvfb 1280x1024x24
     fi
     echo "== Start-up: exec to the menu fully painted, $LAUNCHES launches each, alternating, on $DISPLAY"
