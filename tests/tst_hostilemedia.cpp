@@ -200,7 +200,7 @@ struct Program {
     const MediaFolder &folder;
     SoundPlayer &sounds;
     FakeClock clock;
-    ScriptedRandom random;
+    ScriptedRandom random{clock};
     std::vector<MediaError> shown;
     ErrorReport errors{[this](const MediaError &error) { shown.push_back(error); }};
     bool ended = false;

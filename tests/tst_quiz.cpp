@@ -3,10 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "quiz/quiz.h"
+#include "quiz/random.h"
 #include "support/world.h"
 
 #include <QTest>
-#include <optional>
+#include <algorithm>
 
 using namespace sakana;
 using namespace sakana::testing;
@@ -26,44 +27,32 @@ const char *gradeName(Grade grade)
     return "?";
 }
 
-QString medalName(std::optional<Medal> medal)
-{
-    if (!medal)
-        return QStringLiteral("none");
-    switch (*medal) {
-    case Medal::Gold: return QStringLiteral("gold");
-    case Medal::Silver: return QStringLiteral("silver");
-    case Medal::Copper: return QStringLiteral("copper");
-    }
-    return QStringLiteral("?");
-}
-
-// A random source that keeps, in order, every seeding and every draw.
-class LoggingRandom final : public RandomSource {
-public:
-    void seedFromClock(double seconds) override { log << QStringLiteral("seed %1").arg(seconds); }
-    double next() override
-    {
-        log << QStringLiteral("draw");
-        return 0.0;
-    }
-    QStringList log;
-};
-
-// A quiz on scripted draws, with the given fish asked already.
+// A quiz of a set of fish (none given: all forty) on scripted draws, with
+// the given fish asked already.
 struct QuizFixture {
-    explicit QuizFixture(const QList<int> &asked = {})
+    explicit QuizFixture(const QList<int> &asked = {}, const QList<int> &fish = {})
     {
-        quiz.start();
-        for (int fish : asked) {
-            random.pickFish(fish);
+        for (int fishNo : fish)
+            set.set(std::size_t(fishNo - 1));
+        quiz.start(fish.isEmpty() ? kAllFish : set);
+        for (int fishNo : asked) {
+            pick(fishNo);
             shownBefore << quiz.nextQuestion();
-            quiz.answer(fish);
+            quiz.answer(fishNo);
         }
     }
+    // Queues the draw that picks this fish of the set.
+    void pick(int fishNo)
+    {
+        if (set.none())
+            return random.pickFish(fishNo);
+        const int before = int((set << (kFishCount - fishNo + 1)).count());  // the fish of the set below it
+        random.draws.push_back((before + 0.5) / double(set.count()));
+    }
     FakeClock clock;
-    ScriptedRandom random;
-    Quiz quiz{random, clock};
+    ScriptedRandom random{clock};
+    Quiz quiz{random};
+    FishSet set;
     QList<int> shownBefore;  // the fish the setting up asked
 };
 
@@ -76,52 +65,61 @@ private slots:
     {
         QTest::addColumn<int>("percent");
         QTest::addColumn<Grade>("grade");
-        QTest::addColumn<QString>("medal");
-        QTest::newRow("0") << 0 << Grade::Fail << "none";
-        QTest::newRow("49") << 49 << Grade::Fail << "none";
-        QTest::newRow("50") << 50 << Grade::Copper << "copper";
-        QTest::newRow("74") << 74 << Grade::Copper << "copper";
-        QTest::newRow("75") << 75 << Grade::Silver << "silver";
-        QTest::newRow("89") << 89 << Grade::Silver << "silver";
-        QTest::newRow("90") << 90 << Grade::Gold << "gold";
-        QTest::newRow("100") << 100 << Grade::Gold << "gold";
+        QTest::newRow("0") << 0 << Grade::Fail;
+        QTest::newRow("49") << 49 << Grade::Fail;
+        QTest::newRow("50") << 50 << Grade::Copper;
+        QTest::newRow("74") << 74 << Grade::Copper;
+        QTest::newRow("75") << 75 << Grade::Silver;
+        QTest::newRow("89") << 89 << Grade::Silver;
+        QTest::newRow("90") << 90 << Grade::Gold;
+        QTest::newRow("100") << 100 << Grade::Gold;
     }
     void gradeBoundaries()
     {
         QFETCH(int, percent);
         QFETCH(Grade, grade);
-        QFETCH(QString, medal);
         QCOMPARE(gradeName(gradeFor(percent)), gradeName(grade));
-        QCOMPARE(medalName(medalFor(grade)), medal);
     }
 
     void wholeQuizGrades_data()
     {
+        QTest::addColumn<QList<int>>("fish");  // none: all forty
         QTest::addColumn<int>("right");
         QTest::addColumn<int>("percent");
         QTest::addColumn<Grade>("grade");
-        QTest::newRow("0 of 40") << 0 << 0 << Grade::Fail;
-        QTest::newRow("19 of 40") << 19 << 47 << Grade::Fail;
-        QTest::newRow("20 of 40") << 20 << 50 << Grade::Copper;
-        QTest::newRow("29 of 40") << 29 << 72 << Grade::Copper;
-        QTest::newRow("30 of 40") << 30 << 75 << Grade::Silver;
-        QTest::newRow("35 of 40") << 35 << 87 << Grade::Silver;
-        QTest::newRow("36 of 40") << 36 << 90 << Grade::Gold;
-        QTest::newRow("40 of 40") << 40 << 100 << Grade::Gold;
+        const QList<int> all, four{2, 5, 9, 33};
+        QTest::newRow("0 of 40") << all << 0 << 0 << Grade::Fail;
+        QTest::newRow("19 of 40") << all << 19 << 47 << Grade::Fail;
+        QTest::newRow("20 of 40") << all << 20 << 50 << Grade::Copper;
+        QTest::newRow("29 of 40") << all << 29 << 72 << Grade::Copper;
+        QTest::newRow("30 of 40") << all << 30 << 75 << Grade::Silver;
+        QTest::newRow("35 of 40") << all << 35 << 87 << Grade::Silver;
+        QTest::newRow("36 of 40") << all << 36 << 90 << Grade::Gold;
+        QTest::newRow("40 of 40") << all << 40 << 100 << Grade::Gold;
+        QTest::newRow("1 of 4") << four << 1 << 25 << Grade::Fail;
+        QTest::newRow("2 of 4") << four << 2 << 50 << Grade::Copper;
+        QTest::newRow("3 of 4") << four << 3 << 75 << Grade::Silver;
+        QTest::newRow("1 of 1") << QList<int>{40} << 1 << 100 << Grade::Gold;
     }
     void wholeQuizGrades()
     {
+        QFETCH(QList<int>, fish);
         QFETCH(int, right);
         QFETCH(int, percent);
         QFETCH(Grade, grade);
-        QuizFixture f;
-        for (int question = 1; question <= 40; ++question) {
+        QuizFixture f({}, fish);
+        const int count = fish.isEmpty() ? 40 : int(fish.size());
+        QList<int> asked;
+        for (int question = 1; question <= count; ++question) {
             QVERIFY(!f.quiz.isOver());
-            const int fish = f.quiz.nextQuestion();
-            QCOMPARE(f.quiz.remaining(), 40 - question);
+            asked << f.quiz.nextQuestion();
+            QCOMPARE(f.quiz.remaining(), count - question);
             // Right answers last, so that the percentage moves on the way.
-            f.quiz.answer(question > 40 - right ? fish : fish % 40 + 1);
+            f.quiz.answer(question > count - right ? asked.back() : asked.back() % 40 + 1);
         }
+        std::sort(asked.begin(), asked.end());
+        if (!fish.isEmpty())
+            QCOMPARE(asked, fish);
         QVERIFY(f.quiz.isOver());
         QCOMPARE(f.quiz.rightAnswers(), right);
         QCOMPARE(f.quiz.percent(), percent);
@@ -181,19 +179,26 @@ private slots:
 
     void drawToFish_data()
     {
+        QTest::addColumn<QList<int>>("set");  // none: all forty
         QTest::addColumn<double>("draw");
         QTest::addColumn<int>("fish");
-        QTest::newRow("0") << 0.0 << 1;
-        QTest::newRow("just below a fortieth") << 0.0249999 << 1;
-        QTest::newRow("a fortieth") << 0.025 << 2;
-        QTest::newRow("a half") << 0.5 << 21;
-        QTest::newRow("just below 1") << 0.9999999 << 40;
+        const QList<int> all, four{3, 10, 25, 40};
+        QTest::newRow("0") << all << 0.0 << 1;
+        QTest::newRow("just below a fortieth") << all << 0.0249999 << 1;
+        QTest::newRow("a fortieth") << all << 0.025 << 2;
+        QTest::newRow("a half") << all << 0.5 << 21;
+        QTest::newRow("just below 1") << all << 0.9999999 << 40;
+        QTest::newRow("four fish: 0") << four << 0.0 << 3;
+        QTest::newRow("four fish: just below a quarter") << four << 0.2499999 << 3;
+        QTest::newRow("four fish: a quarter") << four << 0.25 << 10;
+        QTest::newRow("four fish: just below 1") << four << 0.9999999 << 40;
     }
     void drawToFish()
     {
+        QFETCH(QList<int>, set);
         QFETCH(double, draw);
         QFETCH(int, fish);
-        QuizFixture f;
+        QuizFixture f({}, set);
         f.random.draws.push_back(draw);
         QCOMPARE(f.quiz.nextQuestion(), fish);
         QCOMPARE(f.quiz.question(), fish);
@@ -201,25 +206,32 @@ private slots:
 
     void probePastAskedFish_data()
     {
+        QTest::addColumn<QList<int>>("set");  // none: all forty
         QTest::addColumn<QList<int>>("asked");
         QTest::addColumn<int>("drawn");
         QTest::addColumn<int>("shown");
-        QTest::newRow("unasked fish shown directly") << QList<int>{1} << 5 << 5;
-        QTest::newRow("past a run of asked fish") << QList<int>{1, 5, 6, 7} << 5 << 8;
-        QTest::newRow("fish 40 asked wraps to 1") << QList<int>{40} << 40 << 1;
-        QTest::newRow("wrap past asked fish at both ends") << QList<int>{38, 39, 40, 1, 2} << 38 << 3;
-        QTest::newRow("asked fish below the draw are not looked at") << QList<int>{4, 5} << 6 << 6;
+        const QList<int> all, four{3, 10, 25, 40};
+        QTest::newRow("unasked fish shown directly") << all << QList<int>{1} << 5 << 5;
+        QTest::newRow("past a run of asked fish") << all << QList<int>{1, 5, 6, 7} << 5 << 8;
+        QTest::newRow("fish 40 asked wraps to 1") << all << QList<int>{40} << 40 << 1;
+        QTest::newRow("wrap past asked fish at both ends") << all << QList<int>{38, 39, 40, 1, 2} << 38 << 3;
+        QTest::newRow("asked fish below the draw are not looked at") << all << QList<int>{4, 5} << 6 << 6;
+        QTest::newRow("four fish: on to the next of them") << four << QList<int>{10} << 10 << 25;
+        QTest::newRow("four fish: past a run") << four << QList<int>{10, 25} << 10 << 40;
+        QTest::newRow("four fish: the last wraps to the first") << four << QList<int>{40} << 40 << 3;
+        QTest::newRow("four fish: wrap past asked ones") << four << QList<int>{40, 3} << 40 << 10;
     }
     void probePastAskedFish()
     {
+        QFETCH(QList<int>, set);
         QFETCH(QList<int>, asked);
         QFETCH(int, drawn);
         QFETCH(int, shown);
-        QuizFixture f(asked);
+        QuizFixture f(asked, set);
         QCOMPARE(f.shownBefore, asked);
-        f.random.pickFish(drawn);
+        f.pick(drawn);
         QCOMPARE(f.quiz.nextQuestion(), shown);
-        QCOMPARE(f.quiz.remaining(), 40 - int(asked.size()) - 1);
+        QCOMPARE(f.quiz.remaining(), f.quiz.questionCount() - int(asked.size()) - 1);
     }
 
     void lastFishIsAlwaysReached_data()
@@ -301,18 +313,21 @@ private slots:
         QCOMPARE(f.quiz.offersReview(), !missed.isEmpty());
     }
 
+    // Each value is drawn from a seeding by the clock's reading at the draw.
     void seededFromTheClockBeforeEveryDraw()
     {
         FakeClock clock;
-        LoggingRandom random;
-        Quiz quiz(random, clock);
-        quiz.start();
-        clock.now = 123.25;
-        quiz.nextQuestion();
-        quiz.answer(1);
-        clock.now = 86399.5;
-        quiz.nextQuestion();
-        QCOMPARE(random.log, QStringList({"seed 123.25", "draw", "seed 86399.5", "draw"}));
+        SystemRandom first(clock), second(clock);
+        QList<double> drawn[2];
+        for (double now : {123.25, 86399.5, 123.25}) {
+            clock.now = now;
+            drawn[0] << first.next();
+            drawn[1] << second.next();
+        }
+        QCOMPARE(drawn[0], drawn[1]);
+        QCOMPARE_NE(drawn[0][0], drawn[0][1]);
+        // The same reading later still gives another value.
+        QCOMPARE_NE(drawn[0][0], drawn[0][2]);
     }
 };
 

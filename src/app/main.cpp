@@ -157,7 +157,7 @@ int main(int argc, char *argv[])
     }
 
     sakana::SystemClock clock;
-    sakana::SystemRandom random;
+    sakana::SystemRandom random(clock);
     sakana::ModuleSoundPlayer sounds(*media, QDir::cleanPath(programDirectory + QStringLiteral("/" SAKANA_SOUND_MODULE)));
     sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
     screens.setFullScreen(parser.isSet(fullScreenOption));

@@ -4,7 +4,6 @@
 
 #include "quiz/quiz.h"
 
-#include "quiz/clock.h"
 #include "quiz/random.h"
 
 #include <QtGlobal>
@@ -22,22 +21,10 @@ Grade gradeFor(int percent)
     return Grade::Fail;
 }
 
-std::optional<Medal> medalFor(Grade grade)
+void Quiz::start(const FishSet &fish)
 {
-    switch (grade) {
-    case Grade::Gold: return Medal::Gold;
-    case Grade::Silver: return Medal::Silver;
-    case Grade::Copper: return Medal::Copper;
-    case Grade::Fail: return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-Quiz::Quiz(RandomSource &random, const Clock &clock) : random_(random), clock_(clock) {}
-
-void Quiz::start()
-{
-    startRound(FishSet().set(), false);
+    Q_ASSERT(fish.any());
+    startRound(fish, false);
 }
 
 void Quiz::startReview()
@@ -55,6 +42,8 @@ void Quiz::startRound(const FishSet &fish, bool review)
     missed_.reset();
     askedCount_ = 0;
     rightCount_ = 0;
+    percent_ = 0;
+    percentShown_ = false;
 }
 
 QList<int> Quiz::missed() const
@@ -77,7 +66,6 @@ int Quiz::nextQuestion()
     Q_ASSERT(!isOver());
     if (isOver())
         return question_;
-    random_.seedFromClock(clock_.secondsSinceMidnight());
     const int fishNo = drawFish(random_.next());
     question_ = fishNo;
     asked_.set(std::size_t(fishNo - 1));
@@ -88,19 +76,21 @@ int Quiz::nextQuestion()
 
 int Quiz::drawFish(double draw) const
 {
-    if (!review_) {
-        int fishNo = int(std::floor(draw * kFishCount)) + 1;
-        while (has(asked_, fishNo))
-            fishNo = fishNo == kFishCount ? 1 : fishNo + 1;
-        return fishNo;
+    // In a quiz the draw picks among all of the round's fish, in a review
+    // among those not yet asked: the k-th of them in fish order.
+    const FishSet drawn = review_ ? round_ & ~asked_ : round_;
+    const int count = int(drawn.count());
+    int k = std::min(int(std::floor(draw * count)), count - 1);
+    int fishNo = 0;
+    while (k >= 0) {
+        if (has(drawn, ++fishNo))
+            --k;
     }
-    // The k-th of the fish still to ask, in fish order.
-    int k = std::min(int(std::floor(draw * remaining())), remaining() - 1);
-    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
-        if (has(round_, fishNo) && !has(asked_, fishNo) && k-- == 0)
-            return fishNo;
-    }
-    return question_;
+    // A fish asked already passes the question on to the round's next fish
+    // not yet asked, from the last fish round to the first.
+    while (!has(round_, fishNo) || has(asked_, fishNo))
+        fishNo = fishNo % kFishCount + 1;
+    return fishNo;
 }
 
 bool Quiz::answer(int fishNo)
@@ -111,6 +101,7 @@ bool Quiz::answer(int fishNo)
     else if (answerOpen_ && question_ > 0)
         missed_.set(std::size_t(question_ - 1));
     answerOpen_ = false;
+    percentShown_ = true;
     percent_ = askedCount_ > 0 ? 100 * rightCount_ / askedCount_ : 0;
     return right;
 }

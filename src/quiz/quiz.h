@@ -9,16 +9,16 @@
 #include <QList>
 #include <array>
 #include <bitset>
-#include <optional>
 
 namespace sakana {
 
-class Clock;
 class RandomSource;
 
+// A set of fish; fish n is bit n - 1.
+using FishSet = std::bitset<kFishCount>;
+inline constexpr FishSet kAllFish{(1ULL << kFishCount) - 1};
+
 enum class Grade { Gold, Silver, Copper, Fail };
-// The medal of a passing grade.
-enum class Medal { Gold, Silver, Copper };
 
 struct GradeThreshold {
     int lowestPercent;
@@ -33,30 +33,29 @@ inline constexpr std::array kGradeThresholds{
 };
 
 Grade gradeFor(int percent);
-// The medal of a passing grade; none for a fail.
-std::optional<Medal> medalFor(Grade grade);
 
-// One quiz: every fish asked once, in random order, each question judged on
-// its first answer only; after it, as often as the child asks, a review
-// round of only the fish whose first answer was wrong in the round before.
+// One quiz: every fish of a set asked once, in random order, each question
+// judged on its first answer only; after it, as often as the child asks, a
+// review round of only the fish whose first answer was wrong in the round
+// before.
 // Knows nothing of the screen that shows it.
 class Quiz {
 public:
-    Quiz(RandomSource &random, const Clock &clock);
+    explicit Quiz(RandomSource &random) : random_(random) {}
 
-    // A new quiz of all forty fish: no fish asked, nothing answered. The
-    // percentage of the last answer stays until the next answer replaces it.
-    void start();
+    // A new quiz of these fish (at least one; all forty unless told): no
+    // fish asked, nothing answered, no percentage shown.
+    void start(const FishSet &fish = kAllFish);
     // A review round of the fish missed in the round just over, each once,
     // judged and counted as in a quiz. Only while offersReview() is true.
     void startReview();
 
-    // Draws the next fish of the round and opens it for an answer: the
-    // random source is seeded from the clock before every draw. In a quiz a
-    // fish already asked passes the question on to the next one not yet
-    // asked, upwards from the draw and from 40 round to 1; in a review the
-    // draw picks evenly among the round's fish not yet asked. Returns the
-    // fish. Only while isOver() is false.
+    // Draws the next fish of the round and opens it for an answer. In a quiz
+    // the draw picks among the quiz's fish in fish order, and a fish already
+    // asked passes the question on to the next of them not yet asked, from
+    // the last round to the first; in a review the draw picks evenly among
+    // the round's fish not yet asked. Returns the fish. Only while isOver()
+    // is false.
     int nextQuestion();
 
     // Judges a click on a fish's name: right only when it names the
@@ -69,8 +68,9 @@ public:
     int questionCount() const { return int(round_.count()); }  // questions in this round
     int rightAnswers() const { return rightCount_; }
     // The whole percentage of right answers among the round's questions
-    // shown, rounded down.
+    // shown, rounded down; shown from the round's first answer on.
     int percent() const { return percent_; }
+    bool percentShown() const { return percentShown_; }
     bool isOver() const { return askedCount_ == questionCount(); }
     bool isReview() const { return review_; }
     // A quiz ends with a grade; a review round never does.
@@ -83,13 +83,11 @@ public:
     bool offersReview() const;
 
 private:
-    using FishSet = std::bitset<kFishCount>;
     static bool has(const FishSet &set, int fishNo) { return set.test(std::size_t(fishNo - 1)); }
     void startRound(const FishSet &fish, bool review);
     int drawFish(double draw) const;
 
     RandomSource &random_;
-    const Clock &clock_;
     FishSet round_;   // the fish this round asks
     FishSet asked_;   // those asked so far
     FishSet missed_;  // those whose first answer was wrong
@@ -97,6 +95,7 @@ private:
     int askedCount_ = 0;
     int rightCount_ = 0;
     int percent_ = 0;
+    bool percentShown_ = false;
     int question_ = 0;
     bool answerOpen_ = false;
 };

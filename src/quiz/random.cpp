@@ -4,6 +4,8 @@
 
 #include "quiz/random.h"
 
+#include "quiz/clock.h"
+
 #include <cmath>
 
 namespace sakana {
@@ -19,6 +21,7 @@ void SystemRandom::seedFromClock(double secondsSinceMidnight)
 
 double SystemRandom::next()
 {
+    seedFromClock(clock_.secondsSinceMidnight());
     const double value = std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
     // Some library versions can round up to exactly 1; keep the interval half-open.
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);

@@ -4,24 +4,31 @@
 
 #pragma once
 
+#include <cstdint>
 #include <random>
 
 namespace sakana {
 
-// Pseudo-random numbers: seeded from a clock reading, then values uniform in [0, 1).
+class Clock;
+
+// Pseudo-random values uniform in [0, 1).
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void seedFromClock(double secondsSinceMidnight) = 0;
     virtual double next() = 0;
 };
 
+// Seeded afresh from the clock's reading before every value, so that the
+// value depends on the moment it is drawn.
 class SystemRandom final : public RandomSource {
 public:
-    void seedFromClock(double secondsSinceMidnight) override;
+    explicit SystemRandom(const Clock &clock) : clock_(clock) {}
     double next() override;
 
 private:
+    void seedFromClock(double secondsSinceMidnight);
+
+    const Clock &clock_;
     std::mt19937 engine_{};
     std::uint64_t seeds_ = 0;
 };

@@ -132,8 +132,10 @@ void NameGrid::placeKeys()
 
 void NameGrid::setMarked(int fishNo, bool marked)
 {
-    if (fishNo != 0)
-        label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
+    if (fishNo == 0)
+        return;
+    marked_.set(std::size_t(fishNo - 1), marked);
+    label(fishNo)->setBackColour(marked ? colours::kNameMarked : colours::kNameNormal);
 }
 
 void NameGrid::markChosen(int fishNo)
@@ -170,7 +172,7 @@ void NameGrid::clearMarks()
 
 bool NameGrid::isMarked(int fishNo) const
 {
-    return label(fishNo)->palette().color(QPalette::Window) == toQColor(colours::kNameMarked);
+    return marked_.test(std::size_t(fishNo - 1));
 }
 
 void NameGrid::pointerOverName(int fishNo)

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QWidget>
 #include <array>
+#include <bitset>
 #include <optional>
 
 namespace sakana {
@@ -131,6 +132,7 @@ private:
     void setMarked(int fishNo, bool marked);
 
     std::array<Label *, kFishCount> labels_{};
+    std::bitset<kFishCount> marked_;  // the names shown red
     NameKeys *keys_ = nullptr;
     int highlighted_ = 0;  // the name red under the pointer or the keys; 0: none
     int lastPointed_ = 1;  // the name the pointer or the keys last moved to

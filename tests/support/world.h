@@ -37,11 +37,13 @@ public:
 };
 
 // Hands out the draws the test queued, in order; when none is queued, 0.
+// Keeps the clock's reading at each draw, where the real source seeds itself.
 class ScriptedRandom final : public RandomSource {
 public:
-    void seedFromClock(double seconds) override { seeds.push_back(seconds); }
+    explicit ScriptedRandom(const Clock &clock) : clock_(clock) {}
     double next() override
     {
+        seeds.push_back(clock_.secondsSinceMidnight());
         if (draws.empty())
             return 0.0;
         const double value = draws.front();
@@ -53,6 +55,9 @@ public:
 
     std::deque<double> draws;
     std::vector<double> seeds;
+
+private:
+    const Clock &clock_;
 };
 
 class RecordingSounds final : public SoundPlayer {
@@ -130,7 +135,7 @@ public:
     static void flushClosedWindows();
 
     FakeClock clock;
-    ScriptedRandom random;
+    ScriptedRandom random{clock};
     RecordingSounds sounds;
     RecordingErrors errors;
     int endCalls = 0;

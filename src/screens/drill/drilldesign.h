@@ -14,6 +14,9 @@ inline constexpr WindowDesign kWindow = list::window(u"魚ドリル");
 
 inline constexpr FontDesign kScoreFont{.face = Face::Mincho, .points = 24};
 
+// What the praise after a review round without a wrong answer reads.
+inline constexpr const char16_t *kPraiseCaption = u"ぜんぶ せいかい！";
+
 // In stacking order: the first row lies on top.
 inline constexpr std::array kControls{
     list::leaveButton("toLookupButton", u"魚しらべ", 8160, 1),
@@ -27,7 +30,7 @@ inline constexpr std::array kControls{
                   .font = {.face = Face::PMincho, .points = 66, .bold = true}, .foreColour = colours::kWhite,
                   .backColour = colours::kMagenta, .align = Align::Centre, .visible = false},
     // Shown instead of a grade when a review round had no wrong answer.
-    ControlDesign{.role = "praise", .kind = Kind::Label, .caption = u"ぜんぶ せいかい！", .rect = {2895, 3345, 6000, 840},
+    ControlDesign{.role = "praise", .kind = Kind::Label, .caption = kPraiseCaption, .rect = {2895, 3345, 6000, 840},
                   .font = {.face = Face::PMincho, .points = 32, .bold = true}, .foreColour = colours::kYellow,
                   .backColour = colours::kBlue, .align = Align::Centre, .visible = false},
     // Empty covers over the two columns of names once the quiz is over: they

@@ -11,6 +11,7 @@
 #include "ui/namegrid.h"
 
 #include <QPushButton>
+#include <optional>
 
 namespace sakana {
 
@@ -18,34 +19,31 @@ namespace {
 
 // What a screen reader says for the drill's changing controls, each a whole
 // sentence of what the child reads there.
-QString spokenRemaining(int remaining)
+QString spokenRemaining(const Quiz &quiz)
 {
-    return QStringLiteral("のこり%1").arg(remaining);
+    return QStringLiteral("のこり%1").arg(quiz.remaining());
 }
 
-QString spokenScore(const QString &percent)
+QString spokenScore(const Quiz &quiz)
 {
-    return percent.isEmpty() ? QStringLiteral("せいかいりつ") : QStringLiteral("せいかいりつ%1％").arg(percent);
+    return quiz.percentShown() ? QStringLiteral("せいかいりつ%1％").arg(quiz.percent()) : QStringLiteral("せいかいりつ");
 }
 
-QString spokenMedal(Medal medal)
+// The medal a passing grade shows, and what a screen reader calls it.
+struct MedalShown {
+    Picture picture;
+    QString spoken;
+};
+
+std::optional<MedalShown> medalFor(Grade grade)
 {
-    switch (medal) {
-    case Medal::Gold: return QStringLiteral("きんメダル");
-    case Medal::Silver: return QStringLiteral("ぎんメダル");
-    case Medal::Copper: return QStringLiteral("どうメダル");
+    switch (grade) {
+    case Grade::Gold: return MedalShown{Picture::GoldMedal, QStringLiteral("きんメダル")};
+    case Grade::Silver: return MedalShown{Picture::SilverMedal, QStringLiteral("ぎんメダル")};
+    case Grade::Copper: return MedalShown{Picture::CopperMedal, QStringLiteral("どうメダル")};
+    case Grade::Fail: break;
     }
-    return {};
-}
-
-Picture medalPicture(Medal medal)
-{
-    switch (medal) {
-    case Medal::Gold: return Picture::GoldMedal;
-    case Medal::Silver: return Picture::SilverMedal;
-    case Medal::Copper: break;
-    }
-    return Picture::CopperMedal;
+    return std::nullopt;
 }
 
 } // namespace
@@ -53,7 +51,7 @@ Picture medalPicture(Medal medal)
 DrillScreen::DrillScreen(const MediaFolder &media, SoundPlayer &sounds, RandomSource &random, const Clock &clock,
                          Navigator &navigator, ErrorSink &errors)
     : ScreenWithControls(drill::kWindow, drill::kControls, sounds, clock, navigator, errors), media_(media),
-      quiz_(random, clock)
+      quiz_(random)
 {
 }
 
@@ -137,16 +135,23 @@ void DrillScreen::beginRound()
     // is the last question's picture, centred on the same point.
     frame_ = wholeTwips(c.questionPicture->twipsRect());
     c.names->clearMarks();
-    c.scorePercent->clear();
-    c.scorePercent->setAccessibleName(spokenScore({}));
+    showScore();
     showQuestion(quiz_.nextQuestion());
+}
+
+// The percentage, blank until the round's first answer.
+void DrillScreen::showScore()
+{
+    DrillControls &c = controls();
+    c.scorePercent->setText(quiz_.percentShown() ? QString::number(quiz_.percent()) : QString());
+    c.scorePercent->setAccessibleName(spokenScore(quiz_));
 }
 
 void DrillScreen::showQuestion(int fishNo)
 {
     DrillControls &c = controls();
     c.remainingCount->setText(QString::number(quiz_.remaining()));
-    c.remainingCount->setAccessibleName(spokenRemaining(quiz_.remaining()));
+    c.remainingCount->setAccessibleName(spokenRemaining(quiz_));
     // Hidden while it changes, so the new picture never shows at the old
     // place or the old one at the new place.
     c.questionPicture->hide();
@@ -167,14 +172,13 @@ void DrillScreen::onNameClicked(int fishNo)
     c.answerMark->setAccessibleName(mark);
     c.answerMark->show();
     c.names->markRightAnswer(quiz_.question());
-    c.scorePercent->setText(QString::number(quiz_.percent()));
-    c.scorePercent->setAccessibleName(spokenScore(c.scorePercent->text()));
+    showScore();
     // What the child sees change, said once: the mark, the right name where
     // it was missed, the score and the count.
     QStringList spoken{mark};
     if (!right)
         spoken << fishName(quiz_.question());
-    spoken << c.scorePercent->accessibleName() << c.remainingCount->accessibleName();
+    spoken << spokenScore(quiz_) << spokenRemaining(quiz_);
     c.announcer->say(spoken.join(QStringLiteral("。")));
     c.feedbackPause->start();
 }
@@ -209,7 +213,7 @@ void DrillScreen::showRoundEnd()
 QWidget *DrillScreen::showGrade()
 {
     DrillControls &c = controls();
-    const std::optional<Medal> medal = medalFor(quiz_.grade());
+    const std::optional<MedalShown> medal = medalFor(quiz_.grade());
     if (!medal) {
         // Said as the keyboard comes to it.
         sounds_.play(Sound::Fail);
@@ -217,10 +221,10 @@ QWidget *DrillScreen::showGrade()
         return c.failNotice;
     }
     sounds_.play(Sound::Pass);
-    c.medal->loadPicture(media_.picture(medalPicture(*medal)));
-    c.medal->setAccessibleName(spokenMedal(*medal));
+    c.medal->loadPicture(media_.picture(medal->picture));
+    c.medal->setAccessibleName(medal->spoken);
     c.medal->show();
-    c.announcer->say(c.medal->accessibleName());
+    c.announcer->say(medal->spoken);
     return c.restartPicture;
 }
 
@@ -233,7 +237,7 @@ QWidget *DrillScreen::showReviewEnd()
         return c.reviewButton;
     sounds_.play(Sound::Pass);
     c.praise->show();
-    c.announcer->say(spokenText(c.praise->text()));
+    c.announcer->say(spokenText(QString::fromUtf16(drill::kPraiseCaption)));
     return c.restartPicture;
 }
 

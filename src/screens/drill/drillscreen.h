@@ -55,6 +55,7 @@ private:
     void startQuiz();
     void startReview();
     void beginRound();
+    void showScore();
     void showQuestion(int fishNo);
     void onNameClicked(int fishNo);
     void onFeedbackOver();

@@ -40,25 +40,23 @@ void LookupScreen::load()
     frame_ = wholeTwips(controls().fishPicture->twipsRect());
     // Read afresh at every opening, so a caption the teacher has just
     // corrected shows at the next visit.
-    captions_ = readNameList(media_.nameList());
+    lookup_.setCaptions(readNameList(media_.nameList()));
 }
 
 void LookupScreen::onNameClicked(int fishNo)
 {
     LookupControls &c = controls();
+    lookup_.choose(fishNo);
     c.names->markChosen(fishNo);
     c.fishPicture->hide();
     c.fishPicture->loadPicture(media_.fishPicture(fishNo));
-    const QString caption = captions_.caption(fishNo);
-    c.captionLine->setText(caption);
-    // A screen reader names the picture by its caption, or by the fish's
-    // name where the caption is blank, and says that name as they show.
-    const QString spoken = caption.trimmed().isEmpty() ? fishName(fishNo) : caption;
-    c.fishPicture->setAccessibleName(spoken);
+    c.captionLine->setText(lookup_.caption());
+    // A screen reader names the picture as it says it when they show.
+    c.fishPicture->setAccessibleName(lookup_.spoken());
     c.fishPicture->centreOn(frame_);
     c.fishPicture->show();
     c.captionLine->show();
-    c.announcer->say(spoken);
+    c.announcer->say(lookup_.spoken());
     sounds_.play(Sound::Name);
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "media/mediafolder.h"
-#include "quiz/namelist.h"
+#include "quiz/fishlookup.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
@@ -39,7 +39,7 @@ private:
     void onNameClicked(int fishNo);
 
     const MediaFolder &media_;
-    NameList captions_;
+    FishLookup lookup_;
     TwipsRectF frame_;  // the picture's frame as designed, in whole twips
 };
 
