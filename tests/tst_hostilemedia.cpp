@@ -207,18 +207,13 @@ struct Program {
     ScreenSwitcher switcher{Services{folder, sounds, clock, random, errors}, [this] { ended = true; }};
 };
 
-// The forty fish pictures, the five marks and medals, the six sounds, the
-// name list.
-QStringList allMediaFiles()
+// Every file of the media folder with its role, as a path within the folder.
+std::vector<std::pair<QString, MediaFile::Role>> allMediaFiles()
 {
-    QStringList files;
-    for (int fish = 1; fish <= 40; ++fish)
-        files << QStringLiteral("画像/f%1.gif").arg(fish);
-    for (const char *picture : {"maru", "batu", "gold", "silver", "copper"})
-        files << QStringLiteral("画像/%1.gif").arg(QLatin1String(picture));
-    for (const char *sound : {"oto", "oto1", "o", "x", "gokaku", "dame"})
-        files << QStringLiteral("音/%1.wav").arg(QLatin1String(sound));
-    files << QStringLiteral("説明/name.txt");
+    const QString root = QStringLiteral("/media");
+    std::vector<std::pair<QString, MediaFile::Role>> files;
+    for (const MediaFile &file : MediaFolder(root).files())
+        files.emplace_back(QDir(root).relativeFilePath(file.path), file.role);
     return files;
 }
 
@@ -283,13 +278,13 @@ private slots:
 
     // Each kind of file in a function of its own, so that each stays well
     // within the test watchdog's time.
-    void damagedFishPicture_data() { addRows(0, 40); }
+    void damagedFishPicture_data() { addRows(MediaFile::Role::FishPicture); }
     void damagedFishPicture() { checkDamagedFile(); }
-    void damagedOtherPicture_data() { addRows(40, 45); }
+    void damagedOtherPicture_data() { addRows(MediaFile::Role::Picture); }
     void damagedOtherPicture() { checkDamagedFile(); }
-    void damagedSound_data() { addRows(45, 51); }
+    void damagedSound_data() { addRows(MediaFile::Role::Sound); }
     void damagedSound() { checkDamagedFile(); }
-    void damagedNameList_data() { addRows(51, 52); }
+    void damagedNameList_data() { addRows(MediaFile::Role::NameList); }
     void damagedNameList() { checkDamagedFile(); }
 
     // The program itself, checking a damaged folder: the exit status and
@@ -335,13 +330,15 @@ private slots:
     }
 
 private:
-    // The rows of the media files from..to-1, in the order of allMediaFiles().
-    static void addRows(qsizetype from, qsizetype to)
+    // The rows of the media files of one role, in the media folder's order.
+    static void addRows(MediaFile::Role role)
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<Damage>("how");
         QTest::addColumn<bool>("midRun");
-        for (const QString &file : allMediaFiles().mid(from, to - from)) {
+        for (const auto &[file, fileRole] : allMediaFiles()) {
+            if (fileRole != role)
+                continue;
             for (const auto &[how, label] : kDamages) {
                 if (how == Damage::HugeHeader && file.endsWith(QLatin1String(".txt")))
                     continue;  // a text file has no header

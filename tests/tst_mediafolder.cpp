@@ -7,7 +7,11 @@
 // expect. The folder is produced by data/generate.sh; these checks look at
 // the committed result.
 
+#include "media/mediafolder.h"
 #include "media/wavefile.h"
+#include "screens/drill/drilldesign.h"
+#include "screens/lookup/lookupdesign.h"
+#include "ui/twips.h"
 
 #include <QFile>
 #include <QImage>
@@ -22,24 +26,19 @@
 
 namespace {
 
-QString mediaDir()
+const sakana::MediaFolder kShipped(QStringLiteral(SAKANA_SOURCE_DIR "/data/media"));
+
+// The shipped files of one role.
+std::vector<sakana::MediaFile> filesOf(sakana::MediaFile::Role role)
 {
-    return QStringLiteral(SAKANA_SOURCE_DIR "/data/media");
+    std::vector<sakana::MediaFile> files = kShipped.files();
+    std::erase_if(files, [role](const sakana::MediaFile &file) { return file.role != role; });
+    return files;
 }
 
-QString pictureFile(const QString &name)
+QSize pixels(const sakana::TwipsRect &rect)
 {
-    return mediaDir() + QStringLiteral("/画像/") + name;
-}
-
-QString soundFile(const QString &name)
-{
-    return mediaDir() + QStringLiteral("/音/") + name;
-}
-
-QString nameListFile()
-{
-    return mediaDir() + QStringLiteral("/説明/name.txt");
+    return {sakana::twipsToPixels(rect.width), sakana::twipsToPixels(rect.height)};
 }
 
 QByteArray readAll(const QString &path)
@@ -75,7 +74,7 @@ struct NameLines {
 
 NameLines readNameLines()
 {
-    const QByteArray bytes = readAll(nameListFile());
+    const QByteArray bytes = readAll(kShipped.nameList());
     if (bytes.isEmpty())
         return {{}, QStringLiteral("name.txt is missing or empty")};
     QStringDecoder decode("windows-31j");
@@ -115,26 +114,24 @@ private slots:
 
 void MediaFolderTest::pictures_data()
 {
-    QTest::addColumn<QString>("name");
+    using sakana::MediaFile;
+    using sakana::Picture;
+    QTest::addColumn<QString>("path");
     QTest::addColumn<Frame>("frame");
 
-    for (int i = 1; i <= 40; ++i) {
-        const QString name = QStringLiteral("f%1.gif").arg(i);
-        QTest::newRow(qPrintable(name)) << name << Frame::Fish;
+    for (const MediaFile &file : filesOf(MediaFile::Role::FishPicture))
+        QTest::newRow(qPrintable(QFileInfo(file.path).fileName())) << file.path << Frame::Fish;
+    for (const MediaFile &file : filesOf(MediaFile::Role::Picture)) {
+        const bool mark = file.picture == Picture::RightMark || file.picture == Picture::WrongMark;
+        QTest::newRow(qPrintable(QFileInfo(file.path).fileName())) << file.path << (mark ? Frame::Mark : Frame::Medal);
     }
-    QTest::newRow("maru.gif") << QStringLiteral("maru.gif") << Frame::Mark;
-    QTest::newRow("batu.gif") << QStringLiteral("batu.gif") << Frame::Mark;
-    QTest::newRow("gold.gif") << QStringLiteral("gold.gif") << Frame::Medal;
-    QTest::newRow("silver.gif") << QStringLiteral("silver.gif") << Frame::Medal;
-    QTest::newRow("copper.gif") << QStringLiteral("copper.gif") << Frame::Medal;
 }
 
 void MediaFolderTest::pictures()
 {
-    QFETCH(QString, name);
+    QFETCH(QString, path);
     QFETCH(Frame, frame);
 
-    const QString path = pictureFile(name);
     QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is missing")));
     QVERIFY2(readAll(path).startsWith("GIF89a"), "not a GIF89a file");
 
@@ -147,21 +144,29 @@ void MediaFolderTest::pictures()
     const int w = image.width();
     const int h = image.height();
     switch (frame) {
-    case Frame::Fish:
-        // Shown in a 342 x 322 frame and in a 361 x 334 one.
-        QVERIFY2(w <= 342 && h <= 322, qPrintable(QStringLiteral("%1 x %2 does not fit 342 x 322").arg(w).arg(h)));
+    case Frame::Fish: {
+        // Shown in the lookup screen's frame and in the drill's larger one.
+        const QSize fits = pixels(sakana::lookup::kFishPicture.rect);
+        QVERIFY2(w <= fits.width() && h <= fits.height(),
+                 qPrintable(QStringLiteral("%1 x %2 does not fit %3 x %4").arg(w).arg(h).arg(fits.width()).arg(fits.height())));
         QVERIFY2(w >= 200 && h >= 150, qPrintable(QStringLiteral("%1 x %2 is too small for the frame").arg(w).arg(h)));
         break;
+    }
     case Frame::Mark:
         QVERIFY2(std::abs(w - 200) <= 20 && std::abs(h - 190) <= 19,
                  qPrintable(QStringLiteral("%1 x %2 is not about 200 x 190").arg(w).arg(h)));
         break;
-    case Frame::Medal:
-        // Displayed stretched to 202 x 250; the drawing must not be distorted.
-        QVERIFY2(std::abs(double(w) / h - 202.0 / 250.0) < 0.02,
-                 qPrintable(QStringLiteral("%1 x %2 is not shaped like 202 x 250").arg(w).arg(h)));
-        QVERIFY2(w >= 101 && h >= 125, "too small to show at 202 x 250");
+    case Frame::Medal: {
+        // Displayed stretched to its frame; the drawing must not be distorted.
+        const auto row = std::find_if(sakana::drill::kControls.begin(), sakana::drill::kControls.end(),
+                                      [](const sakana::ControlDesign &c) { return QLatin1String(c.role) == "medal"; });
+        QVERIFY(row != sakana::drill::kControls.end());
+        const QSize shown = pixels(row->rect);
+        QVERIFY2(std::abs(double(w) / h - double(shown.width()) / shown.height()) < 0.02,
+                 qPrintable(QStringLiteral("%1 x %2 is not shaped like its frame").arg(w).arg(h)));
+        QVERIFY2(2 * w >= shown.width() && 2 * h >= shown.height(), "too small to show stretched to its frame");
         break;
+    }
     }
 
     // One-bit transparency: a pixel is either fully transparent or opaque
@@ -197,25 +202,25 @@ void MediaFolderTest::pictures()
 
 void MediaFolderTest::sounds_data()
 {
-    QTest::addColumn<QString>("name");
+    using sakana::Sound;
+    QTest::addColumn<QString>("path");
     QTest::addColumn<double>("minSeconds");
     QTest::addColumn<double>("maxSeconds");
 
-    QTest::newRow("oto.wav (button)") << QStringLiteral("oto.wav") << 0.05 << 0.3;
-    QTest::newRow("oto1.wav (click)") << QStringLiteral("oto1.wav") << 0.03 << 0.2;
-    QTest::newRow("o.wav (right)") << QStringLiteral("o.wav") << 0.3 << 1.0;
-    QTest::newRow("x.wav (wrong)") << QStringLiteral("x.wav") << 0.2 << 0.8;
-    QTest::newRow("gokaku.wav (passed)") << QStringLiteral("gokaku.wav") << 1.5 << 3.0;
-    QTest::newRow("dame.wav (try again)") << QStringLiteral("dame.wav") << 1.0 << 2.0;
+    QTest::newRow("oto.wav (button)") << kShipped.sound(Sound::Button) << 0.05 << 0.3;
+    QTest::newRow("oto1.wav (click)") << kShipped.sound(Sound::Name) << 0.03 << 0.2;
+    QTest::newRow("o.wav (right)") << kShipped.sound(Sound::Right) << 0.3 << 1.0;
+    QTest::newRow("x.wav (wrong)") << kShipped.sound(Sound::Wrong) << 0.2 << 0.8;
+    QTest::newRow("gokaku.wav (passed)") << kShipped.sound(Sound::Pass) << 1.5 << 3.0;
+    QTest::newRow("dame.wav (try again)") << kShipped.sound(Sound::Fail) << 1.0 << 2.0;
 }
 
 void MediaFolderTest::sounds()
 {
-    QFETCH(QString, name);
+    QFETCH(QString, path);
     QFETCH(double, minSeconds);
     QFETCH(double, maxSeconds);
 
-    const QString path = soundFile(name);
     QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is missing")));
     const QByteArray bytes = readAll(path);
     const auto reading = sakana::readWave(bytes);
@@ -250,10 +255,9 @@ void MediaFolderTest::soundsAreHeardUnclipped()
 {
     // Every sound is heard and none is clipped; that they are equally loud
     // is measured by media_loudness.sh with a loudness meter.
-    const QStringList names = {QStringLiteral("oto.wav"), QStringLiteral("oto1.wav"), QStringLiteral("o.wav"),
-                               QStringLiteral("x.wav"), QStringLiteral("gokaku.wav"), QStringLiteral("dame.wav")};
-    for (const QString &name : names) {
-        const QByteArray bytes = readAll(soundFile(name));
+    for (const sakana::MediaFile &file : filesOf(sakana::MediaFile::Role::Sound)) {
+        const QString name = QFileInfo(file.path).fileName();
+        const QByteArray bytes = readAll(file.path);
         const auto reading = sakana::readWave(bytes);
         QVERIFY2(std::holds_alternative<sakana::Wave>(reading), qPrintable(name));
         const sakana::Wave wave = std::get<sakana::Wave>(reading);

@@ -49,29 +49,47 @@ private slots:
     }
 
 
+    // The names a teacher's folder must use, and the order of the list.
     void everyFile_data()
     {
-        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("index");
         QTest::addColumn<QString>("expected");
-        const MediaFolder folder(QStringLiteral("/d"));
-        QTest::newRow("button") << folder.sound(Sound::Button) << "/d/音/oto.wav";
-        QTest::newRow("name") << folder.sound(Sound::Name) << "/d/音/oto1.wav";
-        QTest::newRow("right") << folder.sound(Sound::Right) << "/d/音/o.wav";
-        QTest::newRow("wrong") << folder.sound(Sound::Wrong) << "/d/音/x.wav";
-        QTest::newRow("pass") << folder.sound(Sound::Pass) << "/d/音/gokaku.wav";
-        QTest::newRow("fail") << folder.sound(Sound::Fail) << "/d/音/dame.wav";
-        QTest::newRow("right mark") << folder.picture(Picture::RightMark) << "/d/画像/maru.gif";
-        QTest::newRow("wrong mark") << folder.picture(Picture::WrongMark) << "/d/画像/batu.gif";
-        QTest::newRow("gold") << folder.picture(Picture::GoldMedal) << "/d/画像/gold.gif";
-        QTest::newRow("silver") << folder.picture(Picture::SilverMedal) << "/d/画像/silver.gif";
-        QTest::newRow("copper") << folder.picture(Picture::CopperMedal) << "/d/画像/copper.gif";
-        QTest::newRow("name list") << folder.nameList() << "/d/説明/name.txt";
+        QTest::newRow("first fish") << 0 << "/d/画像/f1.gif";
+        QTest::newRow("last fish") << 39 << "/d/画像/f40.gif";
+        QTest::newRow("right mark") << 40 << "/d/画像/maru.gif";
+        QTest::newRow("wrong mark") << 41 << "/d/画像/batu.gif";
+        QTest::newRow("gold") << 42 << "/d/画像/gold.gif";
+        QTest::newRow("silver") << 43 << "/d/画像/silver.gif";
+        QTest::newRow("copper") << 44 << "/d/画像/copper.gif";
+        QTest::newRow("button") << 45 << "/d/音/oto.wav";
+        QTest::newRow("name") << 46 << "/d/音/oto1.wav";
+        QTest::newRow("right") << 47 << "/d/音/o.wav";
+        QTest::newRow("wrong") << 48 << "/d/音/x.wav";
+        QTest::newRow("pass") << 49 << "/d/音/gokaku.wav";
+        QTest::newRow("fail") << 50 << "/d/音/dame.wav";
+        QTest::newRow("name list") << 51 << "/d/説明/name.txt";
     }
     void everyFile()
     {
-        QFETCH(QString, path);
+        QFETCH(int, index);
         QFETCH(QString, expected);
-        QCOMPARE(path, expected);
+        const std::vector<MediaFile> files = MediaFolder(QStringLiteral("/d")).files();
+        QCOMPARE(int(files.size()), 52);
+        QCOMPARE(files.at(std::size_t(index)).path, expected);
+    }
+
+    // Each file of the list is where the folder gives the file of its role.
+    void listMatchesRoles()
+    {
+        const MediaFolder folder(QStringLiteral("/d"));
+        for (const MediaFile &file : folder.files()) {
+            switch (file.role) {
+            case MediaFile::Role::FishPicture: QCOMPARE(file.path, folder.fishPicture(file.fishNo)); break;
+            case MediaFile::Role::Picture: QCOMPARE(file.path, folder.picture(file.picture.value())); break;
+            case MediaFile::Role::Sound: QCOMPARE(file.path, folder.sound(file.sound.value())); break;
+            case MediaFile::Role::NameList: QCOMPARE(file.path, folder.nameList()); break;
+            }
+        }
     }
 };
 

@@ -7,10 +7,10 @@
 #include "media/mediaerror.h"
 #include "media/mediafile.h"
 #include "media/picturefile.h"
+#include "media/textfile.h"
 #include "media/wavefile.h"
 #include "quiz/catalogue.h"
 #include "quiz/namelist.h"
-#include "quiz/textfile.h"
 #include "screens/lookup/lookupdesign.h"
 #include "ui/twips.h"
 
@@ -20,18 +20,10 @@
 #include <QFontMetrics>
 #include <QTextStream>
 #include <algorithm>
-#include <cstring>
 
 namespace sakana {
 
 namespace {
-
-
-const ControlDesign &lookupRow(const char *role)
-{
-    return *std::find_if(lookup::kControls.begin(), lookup::kControls.end(),
-                         [role](const ControlDesign &row) { return std::strcmp(row.role, role) == 0; });
-}
 
 class Checker {
 public:
@@ -39,15 +31,16 @@ public:
 
     std::vector<MediaProblem> run()
     {
-        const TwipsRect frame = lookupRow("fishPicture").rect;
+        const TwipsRect frame = lookup::kFishPicture.rect;
         const QSize frameSize(twipsToPixels(frame.width), twipsToPixels(frame.height));
-        for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
-            checkPicture(media_.fishPicture(fishNo), frameSize);
-        for (Picture picture : kAllPictures)
-            checkPicture(media_.picture(picture), {});
-        for (Sound sound : kAllSounds)
-            checkSound(media_.sound(sound));
-        checkNameList();
+        for (const MediaFile &file : media_.files()) {
+            switch (file.role) {
+            case MediaFile::Role::FishPicture: checkPicture(file.path, frameSize); break;
+            case MediaFile::Role::Picture: checkPicture(file.path, {}); break;
+            case MediaFile::Role::Sound: checkSound(file.path); break;
+            case MediaFile::Role::NameList: checkNameList(file.path); break;
+            }
+        }
         return std::move(problems_);
     }
 
@@ -89,10 +82,9 @@ private:
         }
     }
 
-    void checkNameList()
+    void checkNameList(const QString &path)
     {
-        const QString path = media_.nameList();
-        const ControlDesign &line = lookupRow("captionLine");
+        const ControlDesign &line = lookup::kCaptionLine;
         const QFontMetrics metrics(designFont(line.font));
         // The caption line has a one-pixel border on each side.
         const int room = twipsToPixels(line.rect.width) - 2;
@@ -100,23 +92,15 @@ private:
         // ASCII alone reads the same in either encoding: nothing to say.
         TextFile::Encoding encoding = TextFile::Encoding::Undecided;
         try {
-            TextFile file(path);
-            for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
-                std::optional<QString> caption;
-                try {
-                    caption = file.readEntry();
-                    encoding = file.encoding();
-                } catch (const MediaError &) {
-                    encoding = file.encoding();
+            const NameListEntries read = readNameListEntries(path);
+            encoding = read.encoding;
+            int fishNo = 0;
+            for (const auto &entry : read.entries) {
+                ++fishNo;
+                const auto *caption = std::get_if<QString>(&entry);
+                if (!caption) {
                     undecodable << QString::number(fishNo);
                     continue;
-                }
-                if (!caption) {
-                    const int found = fishNo - 1;
-                    add(path, QCoreApplication::translate("MediaCheck", "only %n entries; the lookup screen needs %1", nullptr, found)
-                                  .arg(kFishCount),
-                        MediaProblem::Kind::Stops);
-                    break;
                 }
                 const int width = metrics.horizontalAdvance(*caption);
                 if (width > room) {
@@ -125,6 +109,11 @@ private:
                             .arg(fishNo).arg(fishName(fishNo)).arg(width).arg(room),
                         MediaProblem::Kind::Warning);
                 }
+            }
+            if (fishNo < kFishCount) {
+                add(path, QCoreApplication::translate("MediaCheck", "only %n entries; the lookup screen needs %1", nullptr, fishNo)
+                              .arg(kFishCount),
+                    MediaProblem::Kind::Stops);
             }
         } catch (const MediaError &error) {
             add(path, QCoreApplication::translate("MediaCheck", "the name list cannot be read (%1)").arg(error.translatedReason()),

@@ -95,4 +95,17 @@ QString MediaFolder::nameList() const
     return path(kTextFolder, QStringLiteral("name.txt"));
 }
 
+std::vector<MediaFile> MediaFolder::files() const
+{
+    std::vector<MediaFile> files;
+    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
+        files.push_back({.role = MediaFile::Role::FishPicture, .path = fishPicture(fishNo), .fishNo = fishNo});
+    for (Picture each : kAllPictures)
+        files.push_back({.role = MediaFile::Role::Picture, .path = picture(each), .picture = each});
+    for (Sound each : kAllSounds)
+        files.push_back({.role = MediaFile::Role::Sound, .path = sound(each), .sound = each});
+    files.push_back({.role = MediaFile::Role::NameList, .path = nameList()});
+    return files;
+}
+
 } // namespace sakana

@@ -10,14 +10,28 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace sakana {
+
+// The media folder holds a picture and a caption for each of the forty fish.
+inline constexpr int kFishCount = 40;
 
 // The pictures of the media folder besides the fish: the marks shown over
 // an answered question and the medals of a passed quiz.
 enum class Picture { RightMark, WrongMark, GoldMedal, SilverMedal, CopperMedal };
 inline constexpr std::array kAllPictures{Picture::RightMark, Picture::WrongMark, Picture::GoldMedal,
                                          Picture::SilverMedal, Picture::CopperMedal};
+
+// One file of the media folder and what it is for.
+struct MediaFile {
+    enum class Role { FishPicture, Picture, Sound, NameList };
+    Role role = Role::FishPicture;
+    QString path;
+    int fishNo = 0;                  // FishPicture: 1 to 40
+    std::optional<Picture> picture;  // Picture
+    std::optional<Sound> sound;      // Sound
+};
 
 // The media folder: sounds in "音", pictures in "画像", the name list in
 // "説明". This class alone knows the names of the files in it; every path it
@@ -47,6 +61,9 @@ public:
     QString fishPicture(int fishNo) const;
     QString picture(Picture picture) const;
     QString nameList() const;
+    // Every file the folder may hold, in this order: the fish pictures 1 to
+    // 40, the other pictures, the sounds, the name list.
+    std::vector<MediaFile> files() const;
 
 private:
     QString path(const QString &folder, const QString &file) const;

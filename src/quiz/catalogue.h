@@ -4,14 +4,16 @@
 
 #pragma once
 
+#include "media/mediafolder.h"
+
 #include <QString>
 
 namespace sakana {
 
 // The forty fish, numbered 1 to 40 in Japanese dictionary order of their
 // names. The number names the fish's picture and its entry in the name list,
-// and orders the names on both list screens.
-inline constexpr int kFishCount = 40;
+// and orders the names on both list screens. There are kFishCount of them
+// (media/mediafolder.h).
 
 // The bare name in hiragana: fishName(1) is "あいなめ".
 QString fishName(int fishNo);

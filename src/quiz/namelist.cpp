@@ -4,22 +4,38 @@
 
 #include "quiz/namelist.h"
 
-#include "media/mediaerror.h"
-#include "quiz/catalogue.h"
-#include "quiz/textfile.h"
-
 namespace sakana {
+
+NameListEntries readNameListEntries(const QString &path)
+{
+    NameListEntries read;
+    TextFile file(path);
+    while (read.entries.size() < std::size_t(kFishCount)) {
+        try {
+            std::optional<QString> entry = file.readEntry();
+            if (!entry)
+                break;
+            read.entries.emplace_back(std::move(*entry));
+        } catch (const MediaError &error) {
+            read.entries.emplace_back(error);
+        }
+    }
+    read.encoding = file.encoding();
+    return read;
+}
 
 NameList readNameList(const QString &path)
 {
+    NameListEntries read = readNameListEntries(path);
     NameList names;
-    TextFile file(path);
-    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
-        std::optional<QString> entry = file.readEntry();
-        if (!entry)
-            throw MediaError(path, MediaError::Problem::TooFewEntries, fishNo - 1, kFishCount);
-        names.setCaption(fishNo, std::move(*entry));
+    int fishNo = 0;
+    for (auto &entry : read.entries) {
+        if (const auto *error = std::get_if<MediaError>(&entry))
+            throw *error;
+        names.setCaption(++fishNo, std::get<QString>(std::move(entry)));
     }
+    if (fishNo < kFishCount)
+        throw MediaError(path, MediaError::Problem::TooFewEntries, fishNo, kFishCount);
     return names;
 }
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "quiz/textfile.h"
+#include "media/textfile.h"
 
 #include "media/mediaerror.h"
 #include "media/mediafile.h"
