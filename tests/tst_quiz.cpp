@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "quiz/quiz.h"
-#include "support/world.h"
+#include "support/fakes.h"
 
 #include <QTest>
 #include <optional>
