@@ -19,8 +19,8 @@ namespace sakana {
 class MediaFolder;
 
 // Prepares the process before the application exists: a run that only
-// prints gets no display, and the session's and the sound system's
-// needless messages are silenced.
+// prints gets no display, the session's and the sound system's needless
+// messages are silenced, and the built-in pictures are registered.
 void prepareProcess(bool printsOnly);
 
 // The application. Starting the window system, Qt looks for a sandbox marker
