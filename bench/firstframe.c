@@ -105,7 +105,7 @@ static double cpu_ms(pid_t pid)
     for (struct dirent *task; (task = readdir(tasks));) {
         if (task->d_name[0] == '.')
             continue;
-        char stat_path[320];
+        char stat_path[sizeof path + sizeof task->d_name + sizeof "/schedstat"];
         snprintf(stat_path, sizeof stat_path, "%s/%s/schedstat", path, task->d_name);
         FILE *stat = fopen(stat_path, "r");
         unsigned long long on_cpu = 0;

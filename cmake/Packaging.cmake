@@ -63,21 +63,20 @@ math(EXPR _day "${CMAKE_MATCH_3}")
 if(_month LESS 1 OR _month GREATER 12 OR _day LESS 1 OR _day GREATER 31)
     message(FATAL_ERROR "SAKANA_RELEASE_DATE '${SAKANA_RELEASE_DATE}' is not a date")
 endif()
-# Zeller's congruence for the Gregorian calendar (0 = Saturday).
-set(_zy ${_year})
-set(_zm ${_month})
-if(_zm LESS 3)
-    math(EXPR _zm "${_zm} + 12")
-    math(EXPR _zy "${_zy} - 1")
+# string(TIMESTAMP) writes the time SOURCE_DATE_EPOCH gives, when it is set:
+# for a moment it gives midnight UTC of the release date, in days since
+# 1970-01-01 counted from years that begin in March.
+set(_ey ${_year})
+set(_em ${_month})
+if(_em LESS 3)
+    math(EXPR _em "${_em} + 12")
+    math(EXPR _ey "${_ey} - 1")
 endif()
-math(EXPR _weekday "(${_day} + (13 * (${_zm} + 1)) / 5 + ${_zy} % 100 + (${_zy} % 100) / 4 + (${_zy} / 100) / 4 + 5 * (${_zy} / 100)) % 7")
-set(_weekdays Sat Sun Mon Tue Wed Thu Fri)
-set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(GET _weekdays ${_weekday} _weekday_name)
-math(EXPR _month_index "${_month} - 1")
-list(GET _months ${_month_index} _month_name)
-set(SAKANA_RELEASE_DATE_RFC2822
-    "${_weekday_name}, ${CMAKE_MATCH_3} ${_month_name} ${_year} 00:00:00 +0000")
+math(EXPR _release_epoch "(365 * ${_ey} + ${_ey} / 4 - ${_ey} / 100 + ${_ey} / 400 + (153 * (${_em} - 3) + 2) / 5 + ${_day} - 719469) * 86400")
+set(_source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
+set(ENV{SOURCE_DATE_EPOCH} ${_release_epoch})
+string(TIMESTAMP SAKANA_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${_source_date_epoch}")
 
 # --- generated files -------------------------------------------------------
 

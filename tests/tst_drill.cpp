@@ -165,9 +165,8 @@ private slots:
         QCOMPARE(f.text("scorePercent"), QStringLiteral("2"));
         QCOMPARE(f.text("remainingCount"), QStringLiteral("0"));
         QCOMPARE(f.heard().count(QStringLiteral("name")), 41);  // the first question twice
-        // Nothing more is asked.
-        f.world.endFeedback();
-        QCOMPARE(f.heard().count(QStringLiteral("name")), 41);
+        // Nothing more is asked: no pause runs.
+        QVERIFY(!f.world.pauseRuns(QStringLiteral("feedbackTimer")));
         QVERIFY(f.world.errors.errors.empty());
     }
 
@@ -314,8 +313,11 @@ private slots:
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
         QCOMPARE(f.text("remainingCount"), QStringLiteral("38"));
-        // The wait is over: a later tick asks nothing more.
-        f.world.tickAt(ended + 5, QStringLiteral("feedbackTimer"));
+        // The wait is over: its timer has stopped, so that later on the event
+        // loop asks nothing more.
+        QVERIFY(!f.world.pauseRuns(QStringLiteral("feedbackTimer")));
+        f.world.clock.now = ended + 5;
+        QCoreApplication::processEvents();
         QCOMPARE(f.text("remainingCount"), QStringLiteral("38"));
     }
 
@@ -394,11 +396,8 @@ private slots:
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
         QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
-        const int heard = int(f.world.sounds.played.size());
         // No old wait is left to draw a second question.
-        f.world.endFeedback();
-        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
-        QCOMPARE(int(f.world.sounds.played.size()), heard);
+        QVERIFY(!f.world.pauseRuns(QStringLiteral("feedbackTimer")));
     }
 
     void failNoticeRestarts()
@@ -501,7 +500,7 @@ private slots:
         QCOMPARE(world.nameColour(1), kNameNormal);
         QVERIFY(world.sounds.played.empty());
         QVERIFY(!world.control<PictureBox>(QStringLiteral("answerMark"))->isVisible());
-        world.endFeedback();
+        QVERIFY(!world.pauseRuns(QStringLiteral("feedbackTimer")));
         QCOMPARE(world.control<Label>(QStringLiteral("remainingCount"))->text(), QStringLiteral("39"));
     }
 
@@ -556,8 +555,7 @@ private slots:
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.redNames(), QList<int>());
         // No wait of the last visit goes on.
-        f.world.endFeedback();
-        QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
+        QVERIFY(!f.world.pauseRuns(QStringLiteral("feedbackTimer")));
         f.click(f.fishAt(2));
         QCOMPARE(f.lastSound(), QStringLiteral("right"));
         QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));
@@ -592,7 +590,7 @@ private slots:
         QVERIFY(!f.picture("answerMark")->isVisible());
         QCOMPARE(f.text("scorePercent"), QString());
         const std::size_t heard = f.world.sounds.played.size();
-        f.world.endFeedback();
+        QVERIFY(!f.world.pauseRuns(QStringLiteral("feedbackTimer")));
         f.click(f.fishAt(1));
         QCOMPARE(f.text("remainingCount"), QStringLiteral("39"));
         QCOMPARE(f.world.sounds.played.size(), heard);

@@ -41,8 +41,8 @@ private slots:
         // Nothing on the screen reacts any more: the pause was never started,
         // and a click, a tick or a leaving button does nothing.
         world.sounds.played.clear();
-        QVERIFY(!world.control<QTimer>(QStringLiteral("feedbackTimer"))->isActive());
-        QMetaObject::invokeMethod(world.control<QTimer>(QStringLiteral("feedbackTimer")), "timeout");
+        QVERIFY(!world.pauseRuns(QStringLiteral("feedbackTimer")));
+        QVERIFY(QMetaObject::invokeMethod(world.pauseTimer(QStringLiteral("feedbackTimer")), "timeout"));
         QTest::mouseClick(name, Qt::LeftButton);
         QCOMPARE(int(shown.size()), 1);
         QVERIFY(world.sounds.played.empty());

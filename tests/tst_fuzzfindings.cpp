@@ -9,10 +9,10 @@
 #include "media/picturefile.h"
 #include "quiz/namelist.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <new>
@@ -156,7 +156,9 @@ void TestFuzzFindings::gifWithTooLittleData()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, shown);
-    const QString path = QDir::temp().filePath(QStringLiteral("sakana-little-data.gif"));
+    const QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("little-data.gif"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
@@ -168,7 +170,6 @@ void TestFuzzFindings::gifWithTooLittleData()
         QVERIFY2(!shown, error.what());
         QVERIFY2(error.reason().contains(QStringLiteral("途中で切れています")), error.what());
     }
-    QFile::remove(path);
 }
 
 QTEST_GUILESS_MAIN(TestFuzzFindings)

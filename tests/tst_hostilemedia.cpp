@@ -151,7 +151,7 @@ struct Program {
     void tick(const QString &timerName)
     {
         clock.now += 3;
-        auto *timer = control<QTimer>(timerName);
+        QTimer *timer = pauseTimer(switcher.current() ? switcher.current()->window() : nullptr, timerName);
         if (!stopped() && timer && timer->isActive())
             QMetaObject::invokeMethod(timer, "timeout");
     }

@@ -71,7 +71,7 @@ private slots:
         world.go(Destination::Menu);
         QVERIFY(world.sounds.played.empty());
         QCOMPARE(world.window()->windowTitle(), QStringLiteral("メニュー"));
-        QVERIFY(!world.control<QTimer>(QStringLiteral("departureTimer"))->isActive());
+        QVERIFY(!world.pauseRuns(QStringLiteral("departureTimer")));
     }
 
     void buttonsLeaveAfterThePause_data()
@@ -174,7 +174,7 @@ private slots:
         World::flushClosedWindows();
         world.go(Destination::Menu);
         QVERIFY(world.screen(Destination::Menu) == menu);
-        QVERIFY(!world.control<QTimer>(QStringLiteral("departureTimer"))->isActive());
+        QVERIFY(!world.pauseRuns(QStringLiteral("departureTimer")));
     }
 
     void rendersTheDesign_data()

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "quiz/clock.h"
+#include "ui/pause.h"
 
 #include <QTest>
 

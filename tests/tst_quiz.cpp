@@ -4,7 +4,7 @@
 
 #include "quiz/quiz.h"
 #include "quiz/random.h"
-#include "support/world.h"
+#include "support/fakes.h"
 
 #include <QTest>
 #include <algorithm>

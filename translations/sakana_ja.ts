@@ -4,32 +4,32 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/main.cpp" line="101"/>
+        <location filename="../src/app/commandline.cpp" line="21"/>
         <source>A program for young children to learn forty kinds of fish.</source>
         <translation>小さな子どもが四十種類の魚をおぼえるためのプログラムです。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="104"/>
+        <location filename="../src/app/commandline.cpp" line="14"/>
         <source>Use the media folder DIR.</source>
         <translation>メディアのフォルダ DIR を使います。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="107"/>
+        <location filename="../src/app/commandline.cpp" line="16"/>
         <source>Check the media folder DIR (or the one the program would use), report every problem and end. Exit status 0: complete; 1: the program would stop; 2: warnings only.</source>
         <translation>メディアのフォルダ DIR（指定がなければプログラムが使うフォルダ）を調べ、問題をすべて知らせて終わります。終了コード 0: 問題なし、1: プログラムが止まる問題あり、2: 注意だけ。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="111"/>
+        <location filename="../src/app/commandline.cpp" line="19"/>
         <source>Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.</source>
         <translation>全画面で始めます。どの画面も画面いっぱいに拡大します。F11 で切り替え、Esc で戻ります。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="115"/>
+        <location filename="../src/app/commandline.cpp" line="27"/>
         <source>With --check-media: the folder to check.</source>
         <translation>--check-media と一緒に: 調べるフォルダ。</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="131"/>
+        <location filename="../src/app/startup.cpp" line="54"/>
         <source>No media folder found; looked in: %1</source>
         <translation>メディアのフォルダが見つかりません。探した場所: %1</translation>
     </message>

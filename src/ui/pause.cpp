@@ -7,6 +7,8 @@
 #include "quiz/clock.h"
 
 #include <QTimer>
+#include <cfenv>
+#include <cmath>
 
 namespace sakana {
 
@@ -14,10 +16,33 @@ namespace {
 constexpr int kCheckMilliseconds = 100;
 }
 
-Pause::Pause(const Clock &clock, PauseStart &start, const QString &timerName, QObject *parent)
+std::int32_t stampSeconds(double secondsSinceMidnight)
+{
+    // nearbyint follows the current rounding mode, which is to nearest with
+    // ties to even unless someone changed it; say so explicitly.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(secondsSinceMidnight);
+    std::fesetround(previous);
+    return static_cast<std::int32_t>(rounded);
+}
+
+bool pauseIsOver(double now, std::int32_t stamp)
+{
+    constexpr double kDay = 86400.0;
+    // A stamp lies at most half a second after the click it was taken at.
+    constexpr double kRoundingSlack = 1.0;
+    double elapsed = now - double(stamp);
+    if (elapsed < -kDay / 2)
+        elapsed += kDay;
+    if (elapsed < -kRoundingSlack)
+        return true;
+    return elapsed > kPauseSeconds;
+}
+
+Pause::Pause(const Clock &clock, PauseStart &start, QObject *parent)
     : QObject(parent), clock_(clock), start_(start), timer_(new QTimer(this))
 {
-    timer_->setObjectName(timerName);
     timer_->setInterval(kCheckMilliseconds);
     connect(timer_, &QTimer::timeout, this, &Pause::check);
 }
@@ -47,7 +72,7 @@ void Pause::check()
 }
 
 Departure::Departure(const Clock &clock, PauseStart &start, QObject *parent)
-    : QObject(parent), pause_(clock, start, QStringLiteral("departureTimer"), this)
+    : QObject(parent), pause_(clock, start, this)
 {
     connect(&pause_, &Pause::over, this, [this] { emit due(destination_); });
 }

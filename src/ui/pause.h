@@ -15,6 +15,25 @@ namespace sakana {
 
 class Clock;
 
+// A clock reading stored as a whole second: the nearest second, a reading
+// exactly halfway rounding to the even one.
+std::int32_t stampSeconds(double secondsSinceMidnight);
+
+// The pause between a click and what it does: long enough for the click's
+// sound to be heard first.
+inline constexpr double kPauseSeconds = 2.0;
+
+// Whether a pause that began at the stamp is over at the reading now:
+// strictly more than kPauseSeconds must have passed.
+// - A difference slightly below zero is normal right after a click that was
+//   rounded up, and the pause goes on.
+// - A difference of more than half a day below zero means the clock has
+//   passed midnight since the stamp: a whole day is added.
+// - Any other difference below the rounding slack means the clock was set
+//   back; the pause is then over rather than stalled until the clock
+//   catches up.
+bool pauseIsOver(double now, std::int32_t stamp);
+
 // When the running pause began: the clock rounded to a whole second. Two
 // pauses of one screen may share it, so that starting either one makes both
 // count from then.
@@ -29,8 +48,7 @@ struct PauseStart {
 class Pause : public QObject {
     Q_OBJECT
 public:
-    // The timer behind the pause is a child with this object name.
-    Pause(const Clock &clock, PauseStart &start, const QString &timerName, QObject *parent);
+    Pause(const Clock &clock, PauseStart &start, QObject *parent);
 
     void start();
     void stop();

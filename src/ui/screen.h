@@ -68,9 +68,8 @@ protected:
     // wins and the pause counts from then.
     void leaveOnClick(QPushButton *button, Destination destination);
     // A further pause of the open window, counting from the same start as the
-    // pause before leaving: starting either makes both count from then. Its
-    // timer has the given object name.
-    Pause *sharedPause(const QString &timerName) { return new Pause(clock_, pauseStart_, timerName, window_); }
+    // pause before leaving: starting either makes both count from then.
+    Pause *sharedPause() { return new Pause(clock_, pauseStart_, window_); }
 
     SoundPlayer &sounds_;
 

@@ -154,11 +154,38 @@ void World::key(Qt::Key key)
     QTest::keyClick(target ? target : window(), key);
 }
 
+QTimer *pauseTimer(const QWidget *window, const QString &timerName)
+{
+    if (!window)
+        return nullptr;
+    // The pause before leaving lies inside the window's departure; the
+    // drill's pause after an answer is the window's own.
+    const QObject *owner = nullptr;
+    if (timerName == QLatin1String("departureTimer"))
+        owner = window->findChild<Departure *>(QString(), Qt::FindDirectChildrenOnly);
+    else if (timerName == QLatin1String("feedbackTimer"))
+        owner = window;
+    const Pause *pause = owner ? owner->findChild<Pause *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    return pause ? pause->findChild<QTimer *>() : nullptr;
+}
+
+bool World::pauseRuns(const QString &timerName) const
+{
+    const QTimer *timer = pauseTimer(timerName);
+    if (!timer)
+        QTest::qFail(qPrintable(QStringLiteral("no %1 on this screen").arg(timerName)), __FILE__, __LINE__);
+    return timer && timer->isActive();
+}
+
 void World::tick(const QString &timerName)
 {
-    QTimer *timer = control<QTimer>(timerName);
-    if (timer && timer->isActive())
-        QMetaObject::invokeMethod(timer, "timeout");
+    QTimer *timer = pauseTimer(timerName);
+    if (!timer || !timer->isActive()) {
+        const QString state = timer ? QStringLiteral("stopped") : QStringLiteral("missing");
+        QTest::qFail(qPrintable(QStringLiteral("a tick of %1, which is %2").arg(timerName, state)), __FILE__, __LINE__);
+        return;
+    }
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
 }
 
 void World::tickAt(double now, const QString &timerName)

@@ -12,8 +12,7 @@
 #include "app/screenswitcher.h"
 #include "media/mediafolder.h"
 #include "media/soundplayer.h"
-#include "quiz/clock.h"
-#include "quiz/random.h"
+#include "support/fakes.h"
 #include "ui/guard.h"
 #include "ui/screen.h"
 
@@ -30,36 +29,6 @@
 
 namespace sakana::testing {
 
-class FakeClock final : public Clock {
-public:
-    double secondsSinceMidnight() const override { return now; }
-    double now = 1000.0;
-};
-
-// Hands out the draws the test queued, in order; when none is queued, 0.
-// Keeps the clock's reading at each draw, where the real source seeds itself.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(const Clock &clock) : clock_(clock) {}
-    double next() override
-    {
-        seeds.push_back(clock_.secondsSinceMidnight());
-        if (draws.empty())
-            return 0.0;
-        const double value = draws.front();
-        draws.pop_front();
-        return value;
-    }
-    // Queues the draw that picks this fish (1 to 40).
-    void pickFish(int fishNo) { draws.push_back((fishNo - 1 + 0.5) / 40.0); }
-
-    std::deque<double> draws;
-    std::vector<double> seeds;
-
-private:
-    const Clock &clock_;
-};
-
 class RecordingSounds final : public SoundPlayer {
 public:
     void play(Sound sound) override { played.push_back(sound); }
@@ -73,6 +42,9 @@ public:
     bool hasFailed() const override { return !errors.empty(); }
     std::vector<MediaError> errors;
 };
+
+// The timer of a pause of the window (see World::pauseTimer).
+QTimer *pauseTimer(const QWidget *window, const QString &timerName);
 
 class World {
 public:
@@ -121,8 +93,16 @@ public:
     QWidget *focus() const;
     // A key pressed and released where the keyboard focus is.
     void key(Qt::Key key);
+    // The timer of a pause of the open screen, by the name the tests give
+    // it: "departureTimer" (before leaving) or "feedbackTimer" (after an
+    // answer in the drill); null when the screen has no such pause.
+    QTimer *pauseTimer(const QString &timerName) const { return sakana::testing::pauseTimer(window(), timerName); }
+    // Whether the pause of that name runs; the test fails when the open
+    // screen has no such pause.
+    bool pauseRuns(const QString &timerName) const;
     // Delivers one tick of the open screen's timer of that name, as the event
-    // loop would after 100 ms; a stopped timer does not tick.
+    // loop would after 100 ms. The test fails when that timer is missing or
+    // stopped, since the event loop would never tick it.
     void tick(const QString &timerName);
     // Moves the clock on and delivers a tick.
     void tickAt(double now, const QString &timerName);

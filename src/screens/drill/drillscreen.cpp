@@ -75,7 +75,7 @@ void DrillScreen::build(const Form &form)
         // The pause after an answer counts from the same start as the pause
         // before leaving: an answer while leaving puts the leaving off, and a
         // button click lengthens the feedback.
-        .feedbackPause = sharedPause(QStringLiteral("feedbackTimer")),
+        .feedbackPause = sharedPause(),
         .announcer = new Announcer(*window()),
     });
     // The tab order follows the screen from its top left: the restart

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The sakana developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <optional>
+
+class QCoreApplication;
+
+namespace sakana {
+
+// The program's command line: its options and what they ask for. The texts
+// are in the language of the translators installed when it is made.
+class CommandLine {
+public:
+    CommandLine();
+
+    // Whether the arguments ask for a run that prints and ends rather than
+    // opening a window, and so needs no display. Decided from argv alone,
+    // before the application exists.
+    static bool printsOnly(int argc, char *argv[]);
+
+    // Reads the application's arguments; help, the version and a wrong
+    // command line are printed and end the program here.
+    void process(const QCoreApplication &app);
+
+    bool checksMedia() const { return parser_.isSet(check_); }
+    bool fullScreen() const { return parser_.isSet(fullScreen_); }
+    // The media folder the command line names, if it names one.
+    std::optional<QString> mediaFolder() const;
+
+private:
+    bool asksToPrint() const;
+
+    QCommandLineParser parser_;
+    QCommandLineOption media_;
+    QCommandLineOption check_;
+    QCommandLineOption fullScreen_;
+};
+
+} // namespace sakana
