@@ -5,9 +5,8 @@
 #include "app/mediacheck.h"
 
 #include "media/mediaerror.h"
-#include "media/mediafile.h"
 #include "media/picturefile.h"
-#include "media/wavefile.h"
+#include "media/soundbank.h"
 #include "quiz/catalogue.h"
 #include "quiz/namelist.h"
 #include "quiz/textfile.h"
@@ -45,8 +44,7 @@ public:
             checkPicture(media_.fishPicture(fishNo), frameSize);
         for (Picture picture : kAllPictures)
             checkPicture(media_.picture(picture), {});
-        for (Sound sound : kAllSounds)
-            checkSound(media_.sound(sound));
+        checkSounds();
         checkNameList();
         return std::move(problems_);
     }
@@ -72,20 +70,19 @@ private:
         }
     }
 
-    void checkSound(const QString &path)
+    void checkSounds()
     {
-        QByteArray bytes;
-        try {
-            bytes = readMediaFile(path, 16 * 1024 * 1024);
-        } catch (const MediaError &error) {
-            add(path, QFileInfo::exists(path)
-                          ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(error.translatedReason())
-                          : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
+        const SoundBank bank(media_);
+        for (const BankedSound &sound : bank.sounds()) {
+            if (!sound.silence)
+                continue;
+            const QString &path = sound.path;
+            const QString reason = sound.silence->translatedReason();
+            add(path,
+                !sound.unreadable       ? QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(reason)
+                : QFileInfo::exists(path) ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(reason)
+                                        : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
                 MediaProblem::Kind::Warning);
-            return;
-        }
-        if (const std::optional<QString> problem = waveProblem(bytes)) {
-            add(path, QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(*problem), MediaProblem::Kind::Warning);
         }
     }
 

@@ -14,19 +14,6 @@ const QString kSoundFolder = QStringLiteral("音");
 const QString kPictureFolder = QStringLiteral("画像");
 const QString kTextFolder = QStringLiteral("説明");
 
-QString soundFile(Sound sound)
-{
-    switch (sound) {
-    case Sound::Button: return QStringLiteral("oto.wav");
-    case Sound::Name: return QStringLiteral("oto1.wav");
-    case Sound::Right: return QStringLiteral("o.wav");
-    case Sound::Wrong: return QStringLiteral("x.wav");
-    case Sound::Pass: return QStringLiteral("gokaku.wav");
-    case Sound::Fail: return QStringLiteral("dame.wav");
-    }
-    return {};
-}
-
 } // namespace
 
 MediaFolder::MediaFolder(QString root) : root_(std::move(root)) {}
@@ -68,9 +55,14 @@ QString MediaFolder::path(const QString &folder, const QString &file) const
     return root_ + QDir::separator() + folder + QDir::separator() + file;
 }
 
-QString MediaFolder::sound(Sound sound) const
+std::vector<Sound> MediaFolder::sounds() const
 {
-    return path(kSoundFolder, soundFile(sound));
+    return {Sound::Button, Sound::Name, Sound::Right, Sound::Wrong, Sound::Pass, Sound::Fail};
+}
+
+QString MediaFolder::sound(const Sound &sound) const
+{
+    return path(kSoundFolder, QDir::toNativeSeparators(sound.file()));
 }
 
 QString MediaFolder::fishPicture(int fishNo) const

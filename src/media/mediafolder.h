@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace sakana {
 
@@ -42,7 +43,9 @@ public:
     bool exists() const;
 
     const QString &root() const { return root_; }
-    QString sound(Sound sound) const;
+    // Every sound the folder holds, each played by the program somewhere.
+    std::vector<Sound> sounds() const;
+    QString sound(const Sound &sound) const;
     // Fish 7 is "f7.gif", fish 40 "f40.gif": plain digits, no padding.
     QString fishPicture(int fishNo) const;
     QString picture(Picture picture) const;

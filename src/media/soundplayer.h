@@ -15,7 +15,7 @@ namespace sakana {
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void play(Sound sound) = 0;
+    virtual void play(const Sound &sound) = 0;
 };
 
 // A sound player whose sound system starts on prepare(), or at the first
