@@ -21,9 +21,10 @@ inline constexpr std::array kAllPictures{Picture::RightMark, Picture::WrongMark,
                                          Picture::SilverMedal, Picture::CopperMedal};
 
 // The media folder: sounds in "音", pictures in "画像", the name list in
-// "説明". This class alone knows the names of the files in it; every path it
-// gives is the root, the folder and the file joined with the platform's
-// separator. Nothing is checked here: a missing file shows where it is used.
+// "説明". This class alone knows the names of the files in it (a sound
+// carries its own: media/sound.h); every path it gives is the root, the
+// folder and the file joined with the platform's separator. Nothing is
+// checked here: a missing file shows where it is used.
 class MediaFolder {
 public:
     explicit MediaFolder(QString root);

@@ -24,8 +24,8 @@ namespace sakana {
 // Making it touches no audio at all, so that the first window is not kept
 // waiting; prepare() reads and checks each sound of the folder once, keeping
 // their samples in memory (a SoundBank), and starts connecting to the server
-// on a thread of its own. Each play writes the whole sound to a new stream of the
-// server, which starts it at once.
+// on a thread of its own. Each play writes the whole sound to a new stream
+// of the server, which starts it at once.
 //
 // A missing, unreadable or unplayable sound stays silent, said once on
 // stderr. Without a server the program stays silent and says so once; when
