@@ -32,17 +32,16 @@ void putDrillMedia(World &world)
 const QSize kRightMark(200, 190);
 const QSize kWrongMark(100, 80);
 
-QString soundName(Sound sound)
+QString soundName(const Sound &sound)
 {
-    switch (sound) {
-    case Sound::Button: return QStringLiteral("button");
-    case Sound::Name: return QStringLiteral("name");
-    case Sound::Right: return QStringLiteral("right");
-    case Sound::Wrong: return QStringLiteral("wrong");
-    case Sound::Pass: return QStringLiteral("pass");
-    case Sound::Fail: return QStringLiteral("fail");
+    const std::pair<const Sound &, const char *> names[] = {{Sound::Button, "button"}, {Sound::Name, "name"},
+                                                            {Sound::Right, "right"},   {Sound::Wrong, "wrong"},
+                                                            {Sound::Pass, "pass"},     {Sound::Fail, "fail"}};
+    for (const auto &[known, name] : names) {
+        if (known == sound)
+            return QLatin1String(name);
     }
-    return QStringLiteral("?");
+    return sound.file();
 }
 
 // The fish another than this one, for a wrong answer.
@@ -81,7 +80,7 @@ struct DrillFixture {
     QStringList heard() const
     {
         QStringList names;
-        for (Sound sound : world.sounds.played)
+        for (const Sound &sound : world.sounds.played)
             names << soundName(sound);
         return names;
     }

@@ -5,7 +5,7 @@
 #include "app/language.h"
 #include "app/mediacheck.h"
 #include "media/mediaerror.h"
-#include "media/wavefile.h"
+#include "media/soundbank.h"
 #include "support/specialfile.h"
 
 #include <QDir>
@@ -234,6 +234,34 @@ private slots:
             QCOMPARE(int(wave->format.channels), channels);
             QCOMPARE(wave->format.encoding, tag == 1 ? WaveFormat::Encoding::Integer : WaveFormat::Encoding::Float);
         }
+    }
+
+    // The sound bank on the shipped folder: every sound playable, and the
+    // click of a name alone on its line, the others sharing theirs.
+    void soundBank_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("onItsLine");
+        QTest::newRow("name") << Sound::Name.file() << 1;
+        QTest::newRow("button") << Sound::Button.file() << 5;
+        QTest::newRow("fail") << Sound::Fail.file() << 5;
+    }
+    void soundBank()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, onItsLine);
+        FolderCopy folder;
+        const SoundBank bank(MediaFolder(folder.dir.path()));
+        const Sound sound(file);
+        const std::optional<std::size_t> index = bank.indexOf(sound);
+        QVERIFY(index);
+        const BankedSound &banked = bank.sounds()[*index];
+        QVERIFY2(banked.wave && !banked.silence, banked.silence ? banked.silence->what() : "");
+        QCOMPARE(banked.path, MediaFolder(folder.dir.path()).sound(sound));
+        const auto sharing = std::count_if(bank.sounds().begin(), bank.sounds().end(), [&sound](const BankedSound &s) {
+            return SoundBank::lineOf(s.sound) == SoundBank::lineOf(sound);
+        });
+        QCOMPARE(int(sharing), onItsLine);
     }
 };
 

@@ -224,7 +224,8 @@ void MediaFolderTest::sounds()
     QVERIFY2(QFile::exists(path), qPrintable(path + QStringLiteral(" is missing")));
     const QByteArray bytes = readAll(path);
     const auto reading = sakana::readWave(bytes);
-    QVERIFY2(std::holds_alternative<sakana::Wave>(reading), qPrintable(std::get_if<QString>(&reading) ? *std::get_if<QString>(&reading) : QString()));
+    const auto *problem = std::get_if<sakana::MediaError::Problem>(&reading);
+    QVERIFY2(!problem, problem ? sakana::MediaError(path, *problem).what() : "");
     const sakana::Wave wave = std::get<sakana::Wave>(reading);
     const sakana::WaveFormat &format = wave.format;
 

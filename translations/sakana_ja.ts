@@ -141,37 +141,6 @@
         <source>%1: the media folder is complete</source>
         <translation>%1: メディアのフォルダに問題はありません</translation>
     </message>
-    <message>
-        <location filename="../src/media/wavefile.cpp" line="11"/>
-        <source>not a WAV sound</source>
-        <translation>WAV の音ではありません</translation>
-    </message>
-    <message>
-        <location filename="../src/media/wavefile.cpp" line="21"/>
-        <source>the sound&apos;s format block is cut short</source>
-        <translation>音の形式の部分が途中で切れています</translation>
-    </message>
-    <message>
-        <location filename="../src/media/wavefile.cpp" line="29"/>
-        <source>the sound is not in a format the program plays (PCM WAV)</source>
-        <translation>プログラムが鳴らせる形式（PCM の WAV）ではありません</translation>
-    </message>
-    <message>
-        <location filename="../src/media/wavefile.cpp" line="33"/>
-        <source>the sound has no format block before its samples</source>
-        <translation>音のデータの前に形式の部分がありません</translation>
-    </message>
-    <message>
-        <location filename="../src/media/wavefile.cpp" line="35"/>
-        <source>the sound holds no samples</source>
-        <translation>音のデータが入っていません</translation>
-    </message>
-    <message>
-        <location filename="../src/media/wavefile.cpp" line="39"/>
-        <location filename="../src/media/wavefile.cpp" line="44"/>
-        <source>the sound is cut short</source>
-        <translation>音のファイルが途中で切れています</translation>
-    </message>
 </context>
 <context>
     <name>MediaError</name>
@@ -269,6 +238,36 @@
         <location filename="../src/media/mediaerror.cpp" line="48"/>
         <source>the media folders (音, 画像, 説明) are not found</source>
         <translation>メディアのフォルダ（音・画像・説明）が見つかりません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="53"/>
+        <source>not a WAV sound</source>
+        <translation>WAV の音ではありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="54"/>
+        <source>the sound&apos;s format block is cut short</source>
+        <translation>音の形式の部分が途中で切れています</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="56"/>
+        <source>the sound is not in a format the program plays (PCM WAV)</source>
+        <translation>プログラムが鳴らせる形式（PCM の WAV）ではありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="58"/>
+        <source>the sound has no format block before its samples</source>
+        <translation>音のデータの前に形式の部分がありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="59"/>
+        <source>the sound holds no samples</source>
+        <translation>音のデータが入っていません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="60"/>
+        <source>the sound is cut short</source>
+        <translation>音のファイルが途中で切れています</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,7 @@
 #include "app/screenswitcher.h"
 #include "app/startup.h"
 #include "media/mediafolder.h"
-#include "media/soundmodule.h"
+#include "sound/soundmodule.h"
 #include "quiz/clock.h"
 #include "quiz/random.h"
 #include "screens/menu/menudesign.h"

@@ -5,10 +5,9 @@
 #include "app/mediacheck.h"
 
 #include "media/mediaerror.h"
-#include "media/mediafile.h"
 #include "media/picturefile.h"
+#include "media/soundbank.h"
 #include "media/textfile.h"
-#include "media/wavefile.h"
 #include "quiz/catalogue.h"
 #include "quiz/namelist.h"
 #include "screens/lookup/lookupdesign.h"
@@ -33,11 +32,12 @@ public:
     {
         const TwipsRect frame = lookup::kFishPicture.rect;
         const QSize frameSize(twipsToPixels(frame.width), twipsToPixels(frame.height));
+        const SoundBank sounds(media_);
         for (const MediaFile &file : media_.files()) {
             switch (file.role) {
             case MediaFile::Role::FishPicture: checkPicture(file.path, frameSize); break;
             case MediaFile::Role::Picture: checkPicture(file.path, {}); break;
-            case MediaFile::Role::Sound: checkSound(file.path); break;
+            case MediaFile::Role::Sound: checkSound(sounds.sounds().at(*sounds.indexOf(*file.sound))); break;
             case MediaFile::Role::NameList: checkNameList(file.path); break;
             }
         }
@@ -65,21 +65,17 @@ private:
         }
     }
 
-    void checkSound(const QString &path)
+    void checkSound(const BankedSound &sound)
     {
-        QByteArray bytes;
-        try {
-            bytes = readMediaFile(path, 16 * 1024 * 1024);
-        } catch (const MediaError &error) {
-            add(path, QFileInfo::exists(path)
-                          ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(error.translatedReason())
-                          : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
-                MediaProblem::Kind::Warning);
+        if (!sound.silence)
             return;
-        }
-        if (const std::optional<QString> problem = waveProblem(bytes)) {
-            add(path, QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(*problem), MediaProblem::Kind::Warning);
-        }
+        const QString &path = sound.path;
+        const QString reason = sound.silence->translatedReason();
+        add(path,
+            !sound.unreadable       ? QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(reason)
+            : QFileInfo::exists(path) ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(reason)
+                                    : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
+            MediaProblem::Kind::Warning);
     }
 
     void checkNameList(const QString &path)

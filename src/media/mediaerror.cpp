@@ -50,6 +50,14 @@ const char *sourceText(MediaError::Problem problem, MediaError::FileKind kind)
     case Problem::TooFewEntries: return QT_TRANSLATE_NOOP("MediaError", "fewer than %2 entries (only %1)");
     case Problem::NoMediaFolder:
         return QT_TRANSLATE_NOOP("MediaError", "the media folders (音, 画像, 説明) are not found");
+    case Problem::NotAWave: return QT_TRANSLATE_NOOP("MediaError", "not a WAV sound");
+    case Problem::WaveFormatCutShort: return QT_TRANSLATE_NOOP("MediaError", "the sound's format block is cut short");
+    case Problem::WaveFormatUnplayable:
+        return QT_TRANSLATE_NOOP("MediaError", "the sound is not in a format the program plays (PCM WAV)");
+    case Problem::WaveWithoutFormat:
+        return QT_TRANSLATE_NOOP("MediaError", "the sound has no format block before its samples");
+    case Problem::WaveWithoutSamples: return QT_TRANSLATE_NOOP("MediaError", "the sound holds no samples");
+    case Problem::WaveCutShort: return QT_TRANSLATE_NOOP("MediaError", "the sound is cut short");
     }
     return "";
 }

@@ -10,9 +10,9 @@
 
 namespace sakana {
 
-// A media file that cannot be opened, read or decoded: a picture or the name
-// list. It stops the step in progress; the program's one error report shows
-// it and ends the program.
+// A media file that cannot be opened, read or decoded. A picture or the name
+// list stops the step in progress; the program's one error report shows it
+// and ends the program. A sound stays silent, and the program goes on.
 //
 // It carries what went wrong as a value; the sentence that says it is made
 // here alone, from English source texts that translations/sakana_*.ts
@@ -22,18 +22,24 @@ public:
     enum class Problem {
         Missing,           // no file under the name
         Unreadable,        // there, but it cannot be opened or read
-        NotAFile,          // a folder, a pipe, a socket or a device: see fileKind()
+        NotAFile,          // a folder, a pipe, a socket or a device
         TooLarge,          // beyond what a media file of its kind may hold
         EmptyPicture,
         PictureCutShort,
         NotAPicture,       // not in the picture format its name gives
         PictureBroken,     // the decoder gave up: a damaged or gigantic picture
-        EntryTooLong,      // name list entry entry(), longer than limit() bytes
-        EntryNotShiftJis,  // name list entry entry() is not code page 932
-        EntryNotUtf8,      // name list entry entry() is not UTF-8, in a UTF-8 file
+        EntryTooLong,      // name list entry `entry`, longer than `limit` bytes
+        EntryNotShiftJis,  // name list entry `entry` is not code page 932
+        EntryNotUtf8,      // name list entry `entry` is not UTF-8, in a UTF-8 file
         NoShiftJis,        // the system cannot decode code page 932 at all
-        TooFewEntries,     // only entry() entries where limit() are needed
+        TooFewEntries,     // only `entry` entries where `limit` are needed
         NoMediaFolder,     // none of the places looked in holds the media folders
+        NotAWave,          // a sound that is not a RIFF WAVE file
+        WaveFormatCutShort,
+        WaveFormatUnplayable,  // not a sample format the sound players play
+        WaveWithoutFormat,     // samples before any format block
+        WaveWithoutSamples,    // not one whole sample frame
+        WaveCutShort,          // fewer samples than it claims, or no samples chunk
     };
     // What stands under the name when it is not a regular file.
     enum class FileKind { Folder, Pipe, Socket, Device, Other, Unknown };
@@ -42,10 +48,6 @@ public:
     MediaError(QString file, FileKind kind);
 
     const QString &file() const noexcept { return file_; }
-    Problem problem() const noexcept { return problem_; }
-    FileKind fileKind() const noexcept { return kind_; }
-    int entry() const noexcept { return entry_; }
-    int limit() const noexcept { return limit_; }
 
     // What went wrong, in Japanese: the language of the program's windows
     // and of the error report the child sees, whatever the locale.

@@ -14,19 +14,6 @@ const QString kSoundFolder = QStringLiteral("音");
 const QString kPictureFolder = QStringLiteral("画像");
 const QString kTextFolder = QStringLiteral("説明");
 
-QString soundFile(Sound sound)
-{
-    switch (sound) {
-    case Sound::Button: return QStringLiteral("oto.wav");
-    case Sound::Name: return QStringLiteral("oto1.wav");
-    case Sound::Right: return QStringLiteral("o.wav");
-    case Sound::Wrong: return QStringLiteral("x.wav");
-    case Sound::Pass: return QStringLiteral("gokaku.wav");
-    case Sound::Fail: return QStringLiteral("dame.wav");
-    }
-    return {};
-}
-
 } // namespace
 
 MediaFolder::MediaFolder(QString root) : root_(std::move(root)) {}
@@ -68,9 +55,14 @@ QString MediaFolder::path(const QString &folder, const QString &file) const
     return root_ + QDir::separator() + folder + QDir::separator() + file;
 }
 
-QString MediaFolder::sound(Sound sound) const
+std::vector<Sound> MediaFolder::sounds() const
 {
-    return path(kSoundFolder, soundFile(sound));
+    return {Sound::Button, Sound::Name, Sound::Right, Sound::Wrong, Sound::Pass, Sound::Fail};
+}
+
+QString MediaFolder::sound(const Sound &sound) const
+{
+    return path(kSoundFolder, QDir::toNativeSeparators(sound.file()));
 }
 
 QString MediaFolder::fishPicture(int fishNo) const
@@ -99,12 +91,12 @@ std::vector<MediaFile> MediaFolder::files() const
 {
     std::vector<MediaFile> files;
     for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
-        files.push_back({.role = MediaFile::Role::FishPicture, .path = fishPicture(fishNo), .fishNo = fishNo});
+        files.push_back({MediaFile::Role::FishPicture, fishPicture(fishNo), fishNo, std::nullopt, std::nullopt});
     for (Picture each : kAllPictures)
-        files.push_back({.role = MediaFile::Role::Picture, .path = picture(each), .picture = each});
-    for (Sound each : kAllSounds)
-        files.push_back({.role = MediaFile::Role::Sound, .path = sound(each), .sound = each});
-    files.push_back({.role = MediaFile::Role::NameList, .path = nameList()});
+        files.push_back({MediaFile::Role::Picture, picture(each), 0, each, std::nullopt});
+    for (const Sound &each : sounds())
+        files.push_back({MediaFile::Role::Sound, sound(each), 0, std::nullopt, each});
+    files.push_back({MediaFile::Role::NameList, nameList(), 0, std::nullopt, std::nullopt});
     return files;
 }
 

@@ -34,9 +34,10 @@ struct MediaFile {
 };
 
 // The media folder: sounds in "音", pictures in "画像", the name list in
-// "説明". This class alone knows the names of the files in it; every path it
-// gives is the root, the folder and the file joined with the platform's
-// separator. Nothing is checked here: a missing file shows where it is used.
+// "説明". This class alone knows the names of the files in it (a sound
+// carries its own: media/sound.h); every path it gives is the root, the
+// folder and the file joined with the platform's separator. Nothing is
+// checked here: a missing file shows where it is used.
 class MediaFolder {
 public:
     explicit MediaFolder(QString root);
@@ -56,7 +57,9 @@ public:
     bool exists() const;
 
     const QString &root() const { return root_; }
-    QString sound(Sound sound) const;
+    // Every sound the folder holds, each played by the program somewhere.
+    std::vector<Sound> sounds() const;
+    QString sound(const Sound &sound) const;
     // Fish 7 is "f7.gif", fish 40 "f40.gif": plain digits, no padding.
     QString fishPicture(int fishNo) const;
     QString picture(Picture picture) const;

@@ -8,14 +8,13 @@
 
 namespace sakana {
 
-// Plays the program's sounds. play() returns at once while the sound goes on.
-// The click of a name (and of a new question) has a line of its own; all the
-// other sounds share a second line, on which a new sound cuts off the one
-// still playing. Playing a sound again starts it from its beginning.
+// Plays the program's sounds. play() returns at once while the sound goes on,
+// on its line of SoundBank::lineOf(): a new sound cuts off the one still
+// playing on its line. Playing a sound again starts it from its beginning.
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void play(Sound sound) = 0;
+    virtual void play(const Sound &sound) = 0;
 };
 
 // A sound player whose sound system starts on prepare(), or at the first

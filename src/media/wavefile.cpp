@@ -4,15 +4,15 @@
 
 #include "media/wavefile.h"
 
-#include <QCoreApplication>
 #include <QtEndian>
 
 namespace sakana {
 
-std::variant<Wave, QString> readWave(const QByteArray &bytes)
+std::variant<Wave, MediaError::Problem> readWave(const QByteArray &bytes)
 {
+    using Problem = MediaError::Problem;
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return QCoreApplication::translate("MediaCheck", "not a WAV sound");
+        return Problem::NotAWave;
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     std::optional<WaveFormat> format;
     qsizetype at = 12;
@@ -22,7 +22,7 @@ std::variant<Wave, QString> readWave(const QByteArray &bytes)
         const qsizetype body = at + 8;
         if (id == "fmt ") {
             if (size < 16 || body + 16 > bytes.size())
-                return QCoreApplication::translate("MediaCheck", "the sound's format block is cut short");
+                return Problem::WaveFormatCutShort;
             WaveFormat f;
             f.tag = qFromLittleEndian<quint16>(data + body);
             f.channels = qFromLittleEndian<quint16>(data + body + 2);
@@ -42,30 +42,22 @@ std::variant<Wave, QString> readWave(const QByteArray &bytes)
                                  : kind == kFloat ? f.bitsPerSample == 32
                                                   : false;
             if (!bitsFit || f.channels == 0 || f.channels > 32 || f.sampleRate == 0 || f.sampleRate > 384000)
-                return QCoreApplication::translate("MediaCheck", "the sound is not in a format the program plays (PCM WAV)");
+                return Problem::WaveFormatUnplayable;
             format = f;
         } else if (id == "data") {
             if (!format)
-                return QCoreApplication::translate("MediaCheck", "the sound has no format block before its samples");
+                return Problem::WaveWithoutFormat;
             const qsizetype frames = qsizetype(size) / format->frameBytes();
             if (frames == 0 || body >= bytes.size())
-                return QCoreApplication::translate("MediaCheck", "the sound holds no samples");
+                return Problem::WaveWithoutSamples;
             // Samples that the file only claims to have would never come.
             if (body + qsizetype(size) > bytes.size())
-                return QCoreApplication::translate("MediaCheck", "the sound is cut short");
+                return Problem::WaveCutShort;
             return Wave{*format, QByteArrayView(bytes).sliced(body, frames * format->frameBytes())};
         }
         at = body + qsizetype(size) + (size & 1);
     }
-    return QCoreApplication::translate("MediaCheck", "the sound is cut short");
-}
-
-std::optional<QString> waveProblem(const QByteArray &bytes)
-{
-    auto reading = readWave(bytes);
-    if (auto *problem = std::get_if<QString>(&reading))
-        return std::move(*problem);
-    return std::nullopt;
+    return Problem::WaveCutShort;
 }
 
 } // namespace sakana

@@ -4,9 +4,10 @@
 
 #pragma once
 
+#include "media/mediaerror.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 #include <optional>
 #include <variant>
 
@@ -40,12 +41,7 @@ struct Wave {
 // 8, 16, 24 or 32 bits or of 32-bit floats, at most 32 channels and 384,000
 // samples a second, with at least one whole sample frame in its data and
 // every sample its data chunk claims. Only the bytes up to the end of the
-// data chunk are looked at. Gives the sound, or why it cannot be played (a
-// sentence for the media check).
-std::variant<Wave, QString> readWave(const QByteArray &bytes);
-
-// Why the program's sound player could not play these bytes as a sound, or
-// nothing when it can.
-std::optional<QString> waveProblem(const QByteArray &bytes);
+// data chunk are looked at. Gives the sound, or why it cannot be played.
+std::variant<Wave, MediaError::Problem> readWave(const QByteArray &bytes);
 
 } // namespace sakana

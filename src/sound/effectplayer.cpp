@@ -4,10 +4,7 @@
 
 #include "sound/effectplayer.h"
 
-#include "media/logging.h"
-#include "media/mediaerror.h"
-#include "media/mediafile.h"
-#include "media/wavefile.h"
+#include "sound/logging.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -24,7 +21,7 @@
 namespace sakana {
 
 struct EffectSoundPlayer::Effect {
-    QString path;
+    const BankedSound &banked;
     // Declared before the sound, which may read it until it goes.
     QFile checked;
     QSoundEffect sound;
@@ -38,22 +35,6 @@ struct EffectSoundPlayer::Effect {
 };
 
 namespace {
-
-// A sound of the program lasts a few seconds; a far larger file is refused.
-constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
-
-// The bytes of a sound, checked, or nothing when the file cannot be read or
-// is not a whole sound the player can play.
-std::optional<QByteArray> playableWave(const QString &path)
-{
-    try {
-        QByteArray bytes = readMediaFile(path, kMaxSoundBytes);
-        if (!waveProblem(bytes))
-            return bytes;
-    } catch (const MediaError &) {
-    }
-    return std::nullopt;
-}
 
 // Where the decoder reads a checked sound from: a sealed file in the
 // process's memory holding the very bytes that were checked, so that nothing
@@ -95,23 +76,19 @@ void EffectSoundPlayer::prepare()
         qCWarning(lcSound, "no sound device found; the program runs without sound");
         return;
     }
-    for (Sound sound : kAllSounds)
-        effect(sound);
+    bank_ = std::make_unique<const SoundBank>(media_);
+    for (const BankedSound &banked : bank_->sounds())
+        effects_.push_back(makeEffect(banked));
 }
 
-EffectSoundPlayer::Effect &EffectSoundPlayer::effect(Sound sound)
+std::unique_ptr<EffectSoundPlayer::Effect> EffectSoundPlayer::makeEffect(const BankedSound &banked)
 {
-    auto &slot = effects_[std::size_t(sound)];
-    if (slot)
-        return *slot;
-    slot = std::make_unique<Effect>();
-    Effect *effect = slot.get();
-    effect->path = media_.sound(sound);
-    const std::optional<QByteArray> bytes = playableWave(effect->path);
-    if (!bytes) {
+    auto made = std::make_unique<Effect>(banked);
+    Effect *effect = made.get();
+    if (!banked.wave) {
         effect->broken = true;
         warnOnce(*effect);
-        return *effect;
+        return made;
     }
     QObject::connect(&effect->sound, &QSoundEffect::statusChanged, &effect->sound, [this, effect] {
         if (effect->sound.status() == QSoundEffect::Error) {
@@ -122,8 +99,8 @@ EffectSoundPlayer::Effect &EffectSoundPlayer::effect(Sound sound)
             effect->sound.play();
         }
     });
-    effect->sound.setSource(decoderSource(effect->path, *bytes, effect->checked));
-    return *effect;
+    effect->sound.setSource(decoderSource(banked.path, banked.bytes, effect->checked));
+    return made;
 }
 
 void EffectSoundPlayer::warnOnce(Effect &effect)
@@ -131,25 +108,24 @@ void EffectSoundPlayer::warnOnce(Effect &effect)
     if (effect.warned)
         return;
     effect.warned = true;
-    qCWarning(lcSound, "cannot play %s; it stays silent", qPrintable(effect.path));
+    saySilent(effect.banked);
 }
 
-void EffectSoundPlayer::play(Sound sound)
+void EffectSoundPlayer::play(const Sound &sound)
 {
     prepare();
     if (!hasDevice_)
         return;
-    std::optional<Sound> &line = sound == Sound::Name ? nameLine_ : otherLine_;
+    std::optional<std::size_t> &line = lines_[SoundBank::lineOf(sound)];
     if (line) {
-        Effect &previous = effect(*line);
+        Effect &previous = *effects_[*line];
         previous.playWhenReady = false;
         previous.sound.stop();
     }
-    line = sound;
-
-    Effect &next = effect(sound);
-    if (next.broken)
+    line = bank_->indexOf(sound);
+    if (!line || effects_[*line]->broken)
         return;
+    Effect &next = *effects_[*line];
     next.sound.stop();
     switch (next.sound.status()) {
     case QSoundEffect::Ready:

@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The entry of the sound module, which the program loads when its sound
-// system starts (see media/soundmodule.h).
+// system starts (see sound/soundmodule.h).
 
-#include "media/soundmodule.h"
+#include "sound/soundmodule.h"
 #include "sound/platformplayer.h"
 
 extern "C" Q_DECL_EXPORT sakana::StartableSoundPlayer *sakana_make_sound_player(const sakana::MediaFolder *media)

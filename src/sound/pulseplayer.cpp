@@ -4,10 +4,7 @@
 
 #include "sound/pulseplayer.h"
 
-#include "media/logging.h"
-#include "media/mediaerror.h"
-#include "media/mediafile.h"
-#include "media/wavefile.h"
+#include "sound/logging.h"
 
 #include <pulse/pulseaudio.h>
 
@@ -19,8 +16,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A sound of the program lasts a few seconds; a far larger file is refused.
-constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
 // How much the server keeps ahead of what is heard: small, so that a sound
 // starts at once and stops at once when the next one cuts it off.
 constexpr pa_usec_t kBufferedMicroseconds = 50'000;
@@ -43,6 +38,16 @@ pa_sample_format_t sampleFormat(const WaveFormat &format)
     case 32: return PA_SAMPLE_S32LE;
     default: return PA_SAMPLE_INVALID;
     }
+}
+
+// How the server is to play a sound, or nothing when it cannot.
+std::optional<pa_sample_spec> streamSpec(const BankedSound &sound)
+{
+    if (!sound.wave)
+        return std::nullopt;
+    const WaveFormat &format = sound.wave->format;
+    const pa_sample_spec spec{sampleFormat(format), format.sampleRate, quint8(format.channels)};
+    return pa_sample_spec_valid(&spec) ? std::optional(spec) : std::nullopt;
 }
 
 } // namespace
@@ -72,29 +77,10 @@ void PulseSoundPlayer::prepare()
     if (prepared_)
         return;
     prepared_ = true;
-    for (Sound sound : kAllSounds) {
-        Effect &effect = effects_[std::size_t(sound)];
-        const QString path = media_.sound(sound);
-        try {
-            // The samples are copied out of the checked bytes and kept: the
-            // file is never looked at again, whatever happens to it.
-            const QByteArray bytes = readMediaFile(path, kMaxSoundBytes);
-            const auto reading = readWave(bytes);
-            if (const auto *wave = std::get_if<Wave>(&reading)) {
-                const pa_sample_spec spec{sampleFormat(wave->format), wave->format.sampleRate,
-                                          quint8(wave->format.channels)};
-                if (pa_sample_spec_valid(&spec)) {
-                    effect.format = spec.format;
-                    effect.rate = spec.rate;
-                    effect.channels = spec.channels;
-                    effect.samples = wave->samples.toByteArray();
-                    effect.playable = true;
-                }
-            }
-        } catch (const MediaError &) {
-        }
-        if (!effect.playable)
-            qCWarning(lcSound, "cannot play %s; it stays silent", qPrintable(path));
+    bank_ = std::make_unique<const SoundBank>(media_);
+    for (const BankedSound &sound : bank_->sounds()) {
+        if (!streamSpec(sound))
+            saySilent(sound);
     }
 
     loop_ = pa_threaded_mainloop_new();
@@ -110,21 +96,21 @@ void PulseSoundPlayer::prepare()
     pa_threaded_mainloop_unlock(loop_);
 }
 
-void PulseSoundPlayer::play(Sound sound)
+void PulseSoundPlayer::play(const Sound &sound)
 {
     prepare();
     if (!loop_)
         return;
-    const Effect &effect = effects_[std::size_t(sound)];
+    const std::optional<std::size_t> index = bank_->indexOf(sound);
     pa_threaded_mainloop_lock(loop_);
-    Line &line = lineOf(sound);
+    Line &line = lines_[SoundBank::lineOf(sound)];
     stop(line);
     line.pending.reset();
-    if (effect.playable) {
+    if (index && streamSpec(bank_->sounds()[*index])) {
         if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY) {
-            start(line, sound);
+            start(line, *index);
         } else {
-            line.pending = sound;
+            line.pending = index;
             line.askedAt = Clock::now();
             connectSoon();
         }
@@ -198,17 +184,17 @@ void PulseSoundPlayer::contextChanged()
     }
 }
 
-void PulseSoundPlayer::start(Line &line, Sound sound)
+void PulseSoundPlayer::start(Line &line, std::size_t sound)
 {
-    const Effect &effect = effects_[std::size_t(sound)];
-    const pa_sample_spec spec{pa_sample_format_t(effect.format), effect.rate, effect.channels};
+    const BankedSound &banked = bank_->sounds()[sound];
+    const pa_sample_spec spec = *streamSpec(banked);
     pa_channel_map channels;
     pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_stream *stream = pa_stream_new(context_, "sakana", &spec, &channels);
     if (!stream)
         return;
     line.stream = stream;
-    line.samples = &effect.samples;
+    line.samples = banked.wave->samples;
     line.written = 0;
 
     // The server asks for samples as it plays; it gets them until the sound
@@ -219,7 +205,7 @@ void PulseSoundPlayer::start(Line &line, Sound sound)
             auto &line = *static_cast<Line *>(data);
             if (line.stream != s)
                 return;
-            const QByteArray &samples = *line.samples;
+            const QByteArrayView samples = line.samples;
             // More than asked for, so that a busy machine cannot starve the
             // sound; what is not heard yet goes when the sound is cut off.
             const qsizetype size = std::min(std::max(qsizetype(room), kWrittenAhead), samples.size() - line.written);

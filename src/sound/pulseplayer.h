@@ -5,12 +5,13 @@
 #pragma once
 
 #include "media/mediafolder.h"
+#include "media/soundbank.h"
 #include "media/soundplayer.h"
 
-#include <QByteArray>
-#include <QString>
+#include <QByteArrayView>
 #include <array>
 #include <chrono>
+#include <memory>
 #include <optional>
 
 struct pa_context;
@@ -21,10 +22,10 @@ namespace sakana {
 
 // The sound player of the program on the sound server of a Linux desktop.
 // Making it touches no audio at all, so that the first window is not kept
-// waiting; prepare() reads and checks each of the six sounds once, keeping
-// their samples in memory, and starts connecting to the server on a thread
-// of its own. Each play writes the whole sound to a new stream of the
-// server, which starts it at once.
+// waiting; prepare() reads and checks each sound of the folder once, keeping
+// their samples in memory (a SoundBank), and starts connecting to the server
+// on a thread of its own. Each play writes the whole sound to a new stream
+// of the server, which starts it at once.
 //
 // A missing, unreadable or unplayable sound stays silent, said once on
 // stderr. Without a server the program stays silent and says so once; when
@@ -37,43 +38,36 @@ public:
     ~PulseSoundPlayer() override;
 
     void prepare() override;
-    void play(Sound sound) override;
+    void play(const Sound &sound) override;
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    // One of the six sounds, read once.
-    struct Effect {
-        bool playable = false;
-        quint32 format = 0;  // pa_sample_format_t
-        quint32 rate = 0;
-        quint8 channels = 0;
-        // The checked samples, whole frames.
-        QByteArray samples;
-    };
     // What a line is playing or about to play.
     struct Line {
         pa_stream *stream = nullptr;
-        // What the stream plays, and how much of it the server has.
-        const QByteArray *samples = nullptr;
+        // What the stream plays (the bank's samples), and how much of it
+        // the server has.
+        QByteArrayView samples;
         qsizetype written = 0;
-        // A sound asked for while the server was being connected to.
-        std::optional<Sound> pending;
+        // A sound asked for while the server was being connected to: its
+        // place in the bank.
+        std::optional<std::size_t> pending;
         Clock::time_point askedAt;
     };
 
-    Line &lineOf(Sound sound) { return sound == Sound::Name ? lines_[0] : lines_[1]; }
     // The rest run on the sound thread, or with it locked.
     void connectSoon();
     void connectNow();
     void contextChanged();
-    void start(Line &line, Sound sound);
+    void start(Line &line, std::size_t sound);
     static void stop(Line &line);
 
     MediaFolder media_;
     bool prepared_ = false;
-    std::array<Effect, kAllSounds.size()> effects_;
-    std::array<Line, 2> lines_;
+    // Made by prepare(), and never changed after: the sound thread reads it.
+    std::unique_ptr<const SoundBank> bank_;
+    std::array<Line, SoundBank::kLines> lines_;
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;
     // When a connection was last tried: tried again a second later at most.

@@ -31,7 +31,7 @@ namespace sakana::testing {
 
 class RecordingSounds final : public SoundPlayer {
 public:
-    void play(Sound sound) override { played.push_back(sound); }
+    void play(const Sound &sound) override { played.push_back(sound); }
     std::optional<Sound> last() const { return played.empty() ? std::nullopt : std::optional(played.back()); }
     std::vector<Sound> played;
 };

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/soundmodule.h"
+#include "sound/soundmodule.h"
 
-#include "media/logging.h"
+#include "sound/logging.h"
 
 namespace sakana {
 
@@ -30,7 +30,7 @@ void ModuleSoundPlayer::prepare()
     player_->prepare();
 }
 
-void ModuleSoundPlayer::play(Sound sound)
+void ModuleSoundPlayer::play(const Sound &sound)
 {
     prepare();
     if (player_)

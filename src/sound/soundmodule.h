@@ -33,7 +33,7 @@ public:
     // anything.
     void prepare() override;
     // Prepares first, so that no sound is lost.
-    void play(Sound sound) override;
+    void play(const Sound &sound) override;
 
 private:
     MediaFolder media_;
