@@ -27,7 +27,7 @@ int fishAt(int question)
 // except fish 5, 200 x 190; captions "さかなN"; marks and medals each of
 // their own size; the drill's questions in the order of fishAt.
 struct KeyFixture {
-    explicit KeyFixture(Destination destination)
+    explicit KeyFixture(Destination destination, Windows windows = Windows::OnePerScreen) : world(nullptr, windows)
     {
         world.putEveryPicture();
         world.putPicture(QStringLiteral("mark.gif"), QStringLiteral("f5.gif"));
@@ -76,6 +76,7 @@ const QString kNames = QStringLiteral("nameKeys");
 
 Q_DECLARE_METATYPE(Keys)
 Q_DECLARE_METATYPE(GridMove)
+Q_DECLARE_METATYPE(Windows)
 
 class TestKeyboard : public QObject {
     Q_OBJECT
@@ -344,28 +345,47 @@ private slots:
     }
 
     // F11 switches full screen on and off, Escape only ever leaves it, and
-    // each screen opens as the one before it was left.
+    // each screen opens as the one before it was left; in one window for all
+    // screens, that window stays the only one on the desktop.
+    void fullScreenKeys_data()
+    {
+        QTest::addColumn<Windows>("windows");
+        QTest::newRow("a window per screen") << Windows::OnePerScreen;
+        QTest::newRow("one window for all") << Windows::OneForAll;
+    }
     void fullScreenKeys()
     {
-        KeyFixture f(Destination::Menu);
+        QFETCH(Windows, windows);
+        KeyFixture f(Destination::Menu, windows);
+        QWidget *const first = f.world.window()->window();
+        const auto top = [&f] { return f.world.window()->window(); };
         f.keys({Qt::Key_Escape});
-        QVERIFY(f.world.window()->isVisible() && !f.world.window()->isFullScreen());
+        QVERIFY(top()->isVisible() && !top()->isFullScreen());
         QCOMPARE(f.world.endCalls, 0);
         f.keys({Qt::Key_F11});
-        QVERIFY(f.world.window()->isFullScreen());
+        QVERIFY(top()->isFullScreen());
         QCOMPARE(f.world.window()->scale().factor, 800.0 / 766);  // the test's screen is 800 x 800
         f.keys({Qt::Key_Return});  // 魚しらべ
         f.world.endPause(QStringLiteral("departureTimer"));
         QCOMPARE(f.world.window()->windowTitle(), QStringLiteral("魚しらべ"));
-        QVERIFY(f.world.window()->isFullScreen());
+        QCOMPARE(top()->windowTitle(), QStringLiteral("魚しらべ"));
+        QVERIFY(top()->isFullScreen());
+        const QWidgetList all = QApplication::topLevelWidgets();
+        if (windows == Windows::OneForAll) {
+            QCOMPARE(top(), first);
+            QCOMPARE(std::count_if(all.begin(), all.end(), [](const QWidget *w) { return w->isVisible(); }), 1);
+        }
         QCOMPARE(f.world.name(22)->geometry(), QRect(625, 150 + 83, 161, 20));
         f.world.activate();
         f.keys({Qt::Key_Escape});
-        QVERIFY(!f.world.window()->isFullScreen());
-        QCOMPARE(f.world.window()->size(), QSize(768, 480));
+        QVERIFY(!top()->isFullScreen());
+        QCOMPARE(top()->size(), QSize(768, 480));
         QCOMPARE(f.world.name(22)->geometry(), QRect(600, 80, 155, 19));
         f.keys({Qt::Key_F11});
-        QVERIFY(f.world.window()->isFullScreen());
+        QVERIFY(top()->isFullScreen());
+        // Closed through the window system, the window ends the program.
+        top()->close();
+        QCOMPARE(f.world.endCalls, 1);
     }
 
     void restartByKey_data()

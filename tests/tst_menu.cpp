@@ -6,6 +6,7 @@
 #include "screens/lookup/lookupdesign.h"
 #include "screens/menu/menudesign.h"
 #include "support/world.h"
+#include "ui/screenwindow.h"
 #include "ui/colours.h"
 #include "ui/form.h"
 #include "ui/scale.h"
@@ -313,6 +314,28 @@ private slots:
         QCOMPARE(scale.factor, factor);
         QCOMPARE(scale.origin, origin);
         QCOMPARE(scale.toPixels({8160, 270, 1350, 480}), button);
+    }
+
+    // A window takes the design's own size where it fits the screen's free
+    // area, or else the whole design at the largest scale that fits.
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("fits") << QSize(768, 480) << QSize(1280, 1000) << QSize(768, 480);
+        QTest::newRow("fits exactly") << QSize(768, 480) << QSize(768, 480) << QSize(768, 480);
+        QTest::newRow("1366 x 768 at 1.75, a title bar") << QSize(768, 480) << QSize(780, 414) << QSize(662, 414);
+        QTest::newRow("menu, 1024 x 600 at 1.75") << QSize(766, 478) << QSize(585, 318) << QSize(510, 318);
+        QTest::newRow("too narrow") << QSize(768, 480) << QSize(600, 900) << QSize(600, 375);
+        QTest::newRow("no screen") << QSize(768, 480) << QSize() << QSize(768, 480);
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QSize, design);
+        QFETCH(QSize, area);
+        QFETCH(QSize, window);
+        QCOMPARE(fittedWindowSize(design, area), window);
     }
 
     // A bold caption still fits its label: its letters end above the label's

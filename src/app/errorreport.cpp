@@ -26,7 +26,7 @@ void ErrorReport::report(const MediaError &error)
         return;
     failed_ = true;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<ScreenWindow *>(widget))
+        if (qobject_cast<ScreenWindow *>(widget) || qobject_cast<WindowHost *>(widget))
             widget->hide();
     }
     if (show_)

@@ -62,7 +62,8 @@ int main(int argc, char *argv[])
     sakana::SystemClock clock;
     sakana::SystemRandom random(clock);
     sakana::ModuleSoundPlayer sounds(*media, QDir::cleanPath(programDirectory + QStringLiteral("/" SAKANA_SOUND_MODULE)));
-    sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); });
+    sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); },
+                                   sakana::windowsFor(QGuiApplication::platformName()));
     screens.setFullScreen(commandLine.fullScreen());
 
     // The menu opens inside the event loop, where a failing step is reported.

@@ -7,6 +7,9 @@
 #include "screens/drill/drillscreen.h"
 #include "screens/lookup/lookupscreen.h"
 #include "screens/menu/menuscreen.h"
+#include "ui/screenwindow.h"
+
+#include <QString>
 
 namespace sakana {
 
@@ -25,8 +28,16 @@ std::size_t slotOf(Destination destination)
 
 } // namespace
 
-ScreenSwitcher::ScreenSwitcher(Services services, std::function<void()> endProgram)
-    : services_(services), endProgram_(std::move(endProgram))
+Windows windowsFor(const QString &platform)
+{
+    // A Wayland client cannot place its windows: each new one lands where
+    // the compositor puts it.
+    return platform.startsWith(QLatin1String("wayland")) ? Windows::OneForAll : Windows::OnePerScreen;
+}
+
+ScreenSwitcher::ScreenSwitcher(Services services, std::function<void()> endProgram, Windows windows)
+    : services_(services), endProgram_(std::move(endProgram)),
+      host_(windows == Windows::OneForAll ? std::make_unique<WindowHost>() : nullptr)
 {
 }
 
@@ -36,6 +47,9 @@ ScreenSwitcher::~ScreenSwitcher()
         if (screen)
             screen->close();
     }
+    // The windows the screens kept after closing go with their host.
+    for (auto &screen : screens_)
+        screen.reset();
 }
 
 std::unique_ptr<Screen> ScreenSwitcher::make(Destination destination)
@@ -70,7 +84,7 @@ void ScreenSwitcher::go(Destination destination)
     auto &slot = screens_[slotOf(destination)];
     if (!slot)
         slot = make(destination);
-    slot->open(fullScreen_);
+    slot->open(fullScreen_, host_.get());
 }
 
 Screen *ScreenSwitcher::screen(Destination destination) const

@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+class QString;
+class QWidget;
+
 namespace sakana {
 
 class Clock;
@@ -28,11 +31,19 @@ struct Services {
     ErrorSink &errors;
 };
 
+// How the screens take the desktop: each a window of its own, or all in one
+// host window where the window system cannot keep a new window where the last
+// one was.
+enum class Windows { OnePerScreen, OneForAll };
+
+// Which the platform (a Qt platform name) needs.
+Windows windowsFor(const QString &platform);
+
 // The program's navigation: the three screens, each made at its first
 // opening and kept to the end, of which exactly one is open at a time.
 class ScreenSwitcher final : public Navigator {
 public:
-    ScreenSwitcher(Services services, std::function<void()> endProgram);
+    ScreenSwitcher(Services services, std::function<void()> endProgram, Windows windows = Windows::OnePerScreen);
     ~ScreenSwitcher() override;
 
     void go(Destination destination) override;
@@ -50,6 +61,9 @@ private:
 
     Services services_;
     std::function<void()> endProgram_;
+    // The window every screen is shown in, where they share one; it
+    // outlives the screens.
+    std::unique_ptr<QWidget> host_;
     std::array<std::unique_ptr<Screen>, 3> screens_{};
     bool ended_ = false;
     bool fullScreen_ = false;

@@ -71,7 +71,7 @@ Form::Form(ScreenWindow &window, const WindowDesign &windowDesign, std::span<con
 
 void Form::showPictures(const WindowDesign &design)
 {
-    window_.setWindowIcon(QIcon(builtInPicture(kWindowIcon)));
+    window_.window()->setWindowIcon(QIcon(builtInPicture(kWindowIcon)));
     if (design.backgroundPicture)
         window_.setBackgroundPicture(builtInPicture(design.backgroundPicture));
     for (const auto &[box, name] : pendingPictures_)
@@ -81,20 +81,22 @@ void Form::showPictures(const WindowDesign &design)
 
 void Form::setUpWindow(const WindowDesign &design)
 {
+    // Shown in a host window, the screen gives it its title; the host keeps
+    // its own frame.
     window_.setWindowTitle(QString::fromUtf16(design.caption));
+    window_.window()->setWindowTitle(window_.windowTitle());
     QPalette pal = window_.palette();
     pal.setColor(QPalette::Window, toQColor(design.backColour));
     window_.setPalette(pal);
 
     const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    if (design.border == Border::FixedSingle) {
-        window_.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                               Qt::MSWindowsFixedSizeDialogHint);
-    } else {
-        window_.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    }
+    const Qt::WindowFlags fixed = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                  Qt::MSWindowsFixedSizeDialogHint;
+    const Qt::WindowFlags sizable = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    if (window_.isWindow())
+        window_.setWindowFlags(design.border == Border::FixedSingle ? fixed : sizable);
     window_.setDesignSize(client, design.border == Border::FixedSingle);
 }
 
@@ -155,14 +157,13 @@ void setUpLabel(Label &label, const ControlDesign &design, const TwipsRect &rect
     label.setVisible(design.visible);
 }
 
-void centreOnScreen(QWidget &window)
+void centreOnScreen(QWidget &window, QSize outerSize)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize size = window.size();
-    window.move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    window.move(area.center() - QPoint(outerSize.width() / 2, outerSize.height() / 2));
 }
 
 } // namespace sakana

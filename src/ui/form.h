@@ -57,7 +57,8 @@ private:
 // given caption.
 void setUpLabel(Label &label, const ControlDesign &design, const TwipsRect &rect, const QString &caption);
 
-// Puts a window in the middle of the screen it opens on.
-void centreOnScreen(QWidget &window);
+// Puts a window, of that size with its frame, in the middle of the screen it
+// opens on.
+void centreOnScreen(QWidget &window, QSize outerSize);
 
 } // namespace sakana

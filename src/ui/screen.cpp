@@ -36,11 +36,11 @@ Screen::~Screen()
     delete closedWindow_.data();
 }
 
-void Screen::open(bool fullScreen)
+void Screen::open(bool fullScreen, QWidget *host)
 {
     if (isOpen())
         return;
-    window_ = new ScreenWindow;  // deleted by close(), through Qt
+    window_ = new ScreenWindow(host);  // deleted by close(), through Qt
     departure_ = new Departure(clock_, pauseStart_, window_);
     const Form form(*window_, windowDesign_, controlDesigns_);
     if (NameGrid *names = form.names())

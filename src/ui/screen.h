@@ -40,8 +40,9 @@ public:
     Screen(const Screen &) = delete;
     Screen &operator=(const Screen &) = delete;
 
-    // Opens the window full screen, or windowed at the design's size.
-    void open(bool fullScreen = false);
+    // Opens the window full screen, or windowed at the design's size: a
+    // window of its own, or the content of the host window.
+    void open(bool fullScreen = false, QWidget *host = nullptr);
     void close();
     bool isOpen() const { return window_ != nullptr; }
     ScreenWindow *window() const { return window_; }

@@ -31,7 +31,7 @@ QString fixture(const QString &name)
     return QStringLiteral(SAKANA_TEST_DATA "/") + name;
 }
 
-World::World(ErrorSink *errorReport)
+World::World(ErrorSink *errorReport, Windows windows)
 {
     initBuiltInPictures();
     QDir root(dir.path());
@@ -39,7 +39,7 @@ World::World(ErrorSink *errorReport)
     root.mkpath(QStringLiteral("画像"));
     root.mkpath(QStringLiteral("説明"));
     switcher_ = std::make_unique<ScreenSwitcher>(Services{folder, sounds, clock, random, errorReport ? *errorReport : errors},
-                                                 [this] { ++endCalls; });
+                                                 [this] { ++endCalls; }, windows);
 }
 
 World::~World()
@@ -122,7 +122,7 @@ bool World::activate()
     // Called as a screen opens, while no pause runs: only the window
     // system's events are waiting.
     QCoreApplication::processEvents();
-    return QApplication::activeWindow() == open;
+    return QApplication::activeWindow() == open->window();
 }
 
 void World::showOn(QSize screen)
@@ -132,7 +132,7 @@ void World::showOn(QSize screen)
     window()->setFullScreen(true);
     // The window system's own move to the whole screen first.
     QCoreApplication::processEvents();
-    window()->resize(screen);
+    window()->window()->resize(screen);
 }
 
 void World::tap(QPoint point)

@@ -49,7 +49,7 @@ QTimer *pauseTimer(const QWidget *window, const QString &timerName);
 class World {
 public:
     // The screens report to `errors` below, or to the given error report.
-    explicit World(ErrorSink *errorReport = nullptr);
+    explicit World(ErrorSink *errorReport = nullptr, Windows windows = Windows::OnePerScreen);
     ~World();
 
     // Puts a copy of a picture from tests/data into the media folder.
