@@ -8,6 +8,7 @@
 #include "support/world.h"
 #include "ui/screenwindow.h"
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/scale.h"
 
@@ -62,6 +63,8 @@ int inkOf(const QString &text, const QFont &font)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Destination)
 
 class TestMenu : public QObject {
     Q_OBJECT
@@ -338,24 +341,55 @@ private slots:
         QCOMPARE(fittedWindowSize(design, area), window);
     }
 
-    // A bold caption still fits its label: its letters end above the label's
-    // bottom edge, as the regular face's would.
-    void boldTitleFitsItsLabel()
+    // Every caption stands whole inside its label, as the design puts it:
+    // its letters begin below the label's top edge and end above its bottom
+    // edge (a bold one too, as the regular face's would), with no more room
+    // above them than a line's own.
+    void captionFitsItsLabel_data()
     {
+        QTest::addColumn<Destination>("screen");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QColor>("ink");
+        QTest::addColumn<QSize>("fullScreen");
+        QTest::newRow("menu title, bold") << Destination::Menu << "title" << toQColor(colours::kBlue) << QSize();
+        QTest::newRow("残") << Destination::Drill << "remainingCaption" << toQColor(colours::kWhite) << QSize();
+        QTest::newRow("the count") << Destination::Drill << "remainingCount" << toQColor(colours::kWhite) << QSize();
+        QTest::newRow("正解率") << Destination::Drill << "scoreCaption" << toQColor(colours::kWhite) << QSize();
+        QTest::newRow("％") << Destination::Drill << "percentSign" << toQColor(colours::kWhite) << QSize();
+        QTest::newRow("正解率, full screen") << Destination::Drill << "scoreCaption" << toQColor(colours::kWhite)
+                                      << QSize(1366, 768);
+        QTest::newRow("a fish's caption") << Destination::Lookup << "captionLine" << toQColor(colours::kWhite) << QSize();
+    }
+    void captionFitsItsLabel()
+    {
+        QFETCH(Destination, screen);
+        QFETCH(QString, role);
+        QFETCH(QColor, ink);
+        QFETCH(QSize, fullScreen);
         World world;
-        world.go(Destination::Menu);
-        QLabel *title = world.control<QLabel>(QStringLiteral("title"));
-        const QImage shot = title->grab().toImage();
-        const QColor blue = toQColor(colours::kBlue);
+        world.putEveryPicture();
+        world.go(screen);
+        world.showOn(fullScreen);
+        if (screen == Destination::Lookup)
+            QTest::mouseClick(world.name(1), Qt::LeftButton);
+        auto *label = world.control<Label>(role);
+        QVERIFY(label && !label->text().isEmpty());
+        const QImage shot = label->grab().toImage();
+        const int border = label->frameWidth();
+        int highestInk = -1;
         int lowestInk = -1;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x) {
-                if (shot.pixelColor(x, y) == blue)
+        for (int y = border; y < shot.height() - border; ++y) {
+            for (int x = border; x < shot.width() - border; ++x) {
+                if (shot.pixelColor(x, y) == ink) {
+                    highestInk = highestInk < 0 ? y : highestInk;
                     lowestInk = y;
+                }
             }
         }
-        QVERIFY(lowestInk > 0);
-        QVERIFY2(lowestInk < shot.height() - 2, qPrintable(QString::number(lowestInk)));
+        const QString where = QStringLiteral("ink %1..%2 in %3").arg(highestInk).arg(lowestInk).arg(shot.height());
+        QVERIFY2(highestInk > border, qPrintable(where));
+        QVERIFY2(lowestInk > 0 && lowestInk < shot.height() - border - 1, qPrintable(where));
+        QVERIFY2(highestInk - border <= QFontMetrics(label->font()).ascent() / 4, qPrintable(where));
     }
 
     // A screen asking for a role its design lacks stops the program, naming

@@ -220,6 +220,10 @@ void Label::setBorder(bool on)
     border_ = on;
     setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     setLineWidth(scale().pixels(1));
+    // A framed QLabel would also keep its text half a letter x in from the
+    // frame, at the top too, pushing a line that just fits below the bottom
+    // edge: the text starts right inside the border, as the design has it.
+    setIndent(0);
 }
 
 void Label::scaleChanged()
