@@ -220,5 +220,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SAKANA_HOMEPAGE}")
 # else.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-mincho, fonts-noto-cjk")
+# Recommended, as Debian's own Qt 6 programs do, and so installed by default:
+# Qt's Wayland platform plugin, without which a session with no X11 server
+# (no Xwayland) has no window system for the program (which then says to
+# install qt6-wayland), and Qt's translations, which put the command line's
+# usage and errors into Japanese. The program runs on X11 without either.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -6,9 +6,11 @@
 
 # Checks an installed sakana package on this machine, as a user would meet
 # it: nothing it needs is missing, `sakana --version` answers, the shipped
-# media folder checks clean, and the program, started on a virtual display
-# with a sound server whose output is recorded, shows its menu, loads its
-# sound module and is heard when 魚しらべ is clicked.
+# media folder checks clean, Qt's own messages are Japanese in a Japanese
+# locale, without a display the program says so in one line, and the
+# program, started on a virtual display with a sound server whose output is
+# recorded, shows its menu, loads its sound module and is heard when 魚しらべ
+# is clicked; on a Wayland compositor without any X11 server it starts too.
 #
 # Needs root (or sudo) the first time: it installs Xvfb, xdotool and the
 # sound server, but only after the package's own libraries have been checked,
@@ -30,9 +32,12 @@ program=$(command -v sakana) || fail "no sakana on the PATH: is the package inst
 module=$(dpkg -L sakana | grep '/sakana_sound\.so$') || fail "the package holds no sound module"
 xcb=$(find /usr/lib -path '*/qt6/plugins/platforms/libqxcb.so' -print -quit)
 [ -n "$xcb" ] || fail "Qt's X11 platform plugin is not installed"
-missing=$(ldd "$program" "$module" "$xcb" | grep 'not found' || true)
+# Recommended by the package, and so installed with it by default.
+wayland=$(find /usr/lib -path '*/qt6/plugins/platforms/libqwayland-generic.so' -print -quit)
+[ -n "$wayland" ] || fail "Qt's Wayland platform plugin (qt6-wayland) is not installed"
+missing=$(ldd "$program" "$module" "$xcb" "$wayland" | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
-step "no library missing for $program, $module, $xcb"
+step "no library missing for $program, $module, $xcb, $wayland"
 
 version=$(sakana --version) || fail "sakana --version failed"
 step "sakana --version: $version"
@@ -40,8 +45,16 @@ status=0
 sakana --check-media >/tmp/check-package-media.txt 2>&1 || status=$?
 [ "$status" -eq 0 ] || fail "sakana --check-media exited $status: $(cat /tmp/check-package-media.txt)"
 step "sakana --check-media: exit 0"
+status=0
+out=$(LC_ALL=ja_JP.UTF-8 sakana --bogus 2>&1) || status=$?
+[ "$status" -eq 1 ] && grep -q '未知のオプション' <<<"$out" || fail "sakana --bogus in Japanese exited $status: $out"
+step "sakana --bogus in a Japanese locale: $out"
+status=0
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE sakana 2>&1) || status=$?
+[ "$status" -eq 1 ] && grep -q 'desktop session' <<<"$out" || fail "sakana without a display exited $status: $out"
+step "sakana without a display: exit 1, $out"
 
-ensure_packages xvfb xdotool pulseaudio pulseaudio-utils
+ensure_packages xvfb xdotool pulseaudio pulseaudio-utils weston
 
 work=$(mktemp -d)
 pids=()
@@ -125,4 +138,14 @@ done
 xdotool search --onlyvisible --name '^魚しらべ$' >/dev/null 2>&1 || fail "the lookup screen did not open"
 step "the lookup screen opened"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.log")"
+
+# A Wayland session with no X11 server: the program starts and keeps running.
+weston --backend=headless-backend.so --socket=sakana-check --idle-time=0 >"$work/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/sakana-check" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/sakana-check" ] || fail "weston did not start: $(cat "$work/weston.log")"
+status=0
+env -u DISPLAY WAYLAND_DISPLAY=sakana-check XDG_SESSION_TYPE=wayland timeout 3 sakana >"$work/wayland.log" 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "on Wayland alone the program ended with $status: $(cat "$work/wayland.log")"
+step "on Wayland alone the program runs"
 step "passed"

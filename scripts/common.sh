@@ -6,11 +6,12 @@
 # what is missing, and configuring and building.
 
 # Building and running the program: the compiler and build tools, Qt (with
-# its Linguist tools for the translations and its platform plugins), the
-# sound server's client library the sound module plays through, and the
+# its Linguist tools for the translations, its platform plugins, Wayland's
+# among them, and its own translations, for the command line in Japanese),
+# the sound server's client library the sound module plays through, and the
 # Japanese serif faces the screens show, with a CJK face for the rest.
-RUN_PACKAGES=(cmake ninja-build pkgconf g++ qt6-base-dev qt6-qpa-plugins libpulse-dev
-              qt6-tools-dev qt6-l10n-tools fonts-ipafont-mincho fonts-noto-cjk)
+RUN_PACKAGES=(cmake ninja-build pkgconf g++ qt6-base-dev qt6-qpa-plugins qt6-wayland libpulse-dev
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-mincho fonts-noto-cjk)
 
 # Taking screenshots on a machine without a display (run.sh).
 SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)

@@ -26,9 +26,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <functional>
 #include <sys/resource.h>
 #include <unistd.h>
+#ifndef SAKANA_QT_SOUND
+#include <pulse/def.h>
+#endif
 
 using namespace sakana;
 using namespace sakana::testing;
@@ -286,6 +290,31 @@ private slots:
     void damagedSound() { checkDamagedFile(); }
     void damagedNameList_data() { addRows(MediaFile::Role::NameList); }
     void damagedNameList() { checkDamagedFile(); }
+
+#ifndef SAKANA_QT_SOUND
+    // Short of memory, the sound system's one line says so, not that there
+    // is no server.
+    void connectionFailureSaid_data()
+    {
+        QTest::addColumn<int>("serverError");
+        QTest::addColumn<int>("systemError");
+        QTest::addColumn<QByteArray>("says");
+        QTest::newRow("no server") << int(PA_ERR_CONNECTIONREFUSED) << ENOENT << QByteArray("no sound server;");
+        QTest::newRow("no server, whatever errno says") << int(PA_ERR_CONNECTIONREFUSED) << ENOMEM << QByteArray("no sound server;");
+        QTest::newRow("server gone") << int(PA_ERR_CONNECTIONTERMINATED) << 0 << QByteArray("no sound server;");
+        QTest::newRow("server's memory not mapped") << int(PA_ERR_PROTOCOL) << ENOMEM << QByteArray("out of memory (Protocol error)");
+        QTest::newRow("another protocol error") << int(PA_ERR_PROTOCOL) << 0 << QByteArray("connection to the sound server failed");
+        QTest::newRow("refused") << int(PA_ERR_ACCESS) << 0 << QByteArray("refuses the program (Access denied)");
+    }
+    void connectionFailureSaid()
+    {
+        QFETCH(int, serverError);
+        QFETCH(int, systemError);
+        QFETCH(QByteArray, says);
+        const QByteArray line = connectionFailureLine(serverError, systemError);
+        QVERIFY2(line.contains(says), line.constData());
+    }
+#endif
 
     // The program itself, checking a damaged folder: the exit status and
     // the report naming the file.

@@ -4,32 +4,32 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="21"/>
+        <location filename="../src/app/commandline.cpp" line="57"/>
         <source>A program for young children to learn forty kinds of fish.</source>
         <translation>小さな子どもが四十種類の魚をおぼえるためのプログラムです。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="14"/>
+        <location filename="../src/app/commandline.cpp" line="49"/>
         <source>Use the media folder DIR.</source>
         <translation>メディアのフォルダ DIR を使います。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="16"/>
+        <location filename="../src/app/commandline.cpp" line="51"/>
         <source>Check the media folder DIR (or the one the program would use), report every problem and end. Exit status 0: complete; 1: the program would stop; 2: warnings only.</source>
         <translation>メディアのフォルダ DIR（指定がなければプログラムが使うフォルダ）を調べ、問題をすべて知らせて終わります。終了コード 0: 問題なし、1: プログラムが止まる問題あり、2: 注意だけ。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="19"/>
+        <location filename="../src/app/commandline.cpp" line="54"/>
         <source>Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.</source>
         <translation>全画面で始めます。どの画面も画面いっぱいに拡大します。F11 で切り替え、Esc で戻ります。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="27"/>
+        <location filename="../src/app/commandline.cpp" line="55"/>
         <source>With --check-media: the folder to check.</source>
         <translation>--check-media と一緒に: 調べるフォルダ。</translation>
     </message>
     <message>
-        <location filename="../src/app/startup.cpp" line="54"/>
+        <location filename="../src/app/startup.cpp" line="137"/>
         <source>No media folder found; looked in: %1</source>
         <translation>メディアのフォルダが見つかりません。探した場所: %1</translation>
     </message>
@@ -37,107 +37,107 @@
 <context>
     <name>MediaCheck</name>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="64"/>
+        <location filename="../src/app/mediacheck.cpp" line="59"/>
         <source>the picture is %1 × %2 pixels, larger than its frame of %3 × %4; it reaches beyond it</source>
         <translation>絵が %1 × %2 ピクセルで、枠の %3 × %4 より大きく、はみ出します</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="69"/>
+        <location filename="../src/app/mediacheck.cpp" line="64"/>
         <source>the picture cannot be shown (%1)</source>
         <translation>絵を表示できません（%1）</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="81"/>
+        <location filename="../src/app/mediacheck.cpp" line="77"/>
         <source>the sound is missing; the program is silent there</source>
         <translation>音がありません。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="80"/>
+        <location filename="../src/app/mediacheck.cpp" line="76"/>
         <source>the sound cannot be read (%1); the program is silent there</source>
         <translation>音を読めません（%1）。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="86"/>
+        <location filename="../src/app/mediacheck.cpp" line="75"/>
         <source>%1; the program is silent there</source>
         <translation>%1。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="122"/>
+        <location filename="../src/app/mediacheck.cpp" line="104"/>
         <source>entry %1 (%2) is too wide for its line: %3 pixels of %4</source>
         <translation>%1 番目の項目（%2）が長すぎて行に入りません: %4 ピクセルのところ %3 ピクセルあります</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="128"/>
+        <location filename="../src/app/mediacheck.cpp" line="115"/>
         <source>the name list cannot be read (%1)</source>
         <translation>名前のファイルを読めません（%1）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="136"/>
+        <location filename="../src/app/mediacheck.cpp" line="123"/>
         <source>not code page 932 (Shift_JIS): entries %1 cannot be read</source>
         <translation>
             <numerusform>CP932（シフトJIS）ではありません: %1 番目の項目を読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="134"/>
+        <location filename="../src/app/mediacheck.cpp" line="121"/>
         <source>read as UTF-8, but entries %1 are not UTF-8</source>
         <translation>
             <numerusform>UTF-8 として読みましたが、%1 番目の項目が UTF-8 ではありません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="114"/>
+        <location filename="../src/app/mediacheck.cpp" line="110"/>
         <source>only %n entries; the lookup screen needs %1</source>
         <translation>
             <numerusform>項目が %n 個しかありません。魚しらべの画面には %1 個いります</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="142"/>
+        <location filename="../src/app/mediacheck.cpp" line="129"/>
         <source>read as UTF-8</source>
         <translation>UTF-8 として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="144"/>
+        <location filename="../src/app/mediacheck.cpp" line="131"/>
         <source>read as code page 932 (Shift_JIS)</source>
         <translation>CP932（シフトJIS）として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="171"/>
+        <location filename="../src/app/mediacheck.cpp" line="158"/>
         <source>note</source>
         <translation>お知らせ</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="182"/>
+        <location filename="../src/app/mediacheck.cpp" line="169"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2、%3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="183"/>
+        <location filename="../src/app/mediacheck.cpp" line="170"/>
         <source>%n errors</source>
         <translation>
             <numerusform>エラー %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="184"/>
+        <location filename="../src/app/mediacheck.cpp" line="171"/>
         <source>%n warnings</source>
         <translation>
             <numerusform>注意 %n 件</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="169"/>
+        <location filename="../src/app/mediacheck.cpp" line="156"/>
         <source>error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="170"/>
+        <location filename="../src/app/mediacheck.cpp" line="157"/>
         <source>warning</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="180"/>
+        <location filename="../src/app/mediacheck.cpp" line="167"/>
         <source>%1: the media folder is complete</source>
         <translation>%1: メディアのフォルダに問題はありません</translation>
     </message>
@@ -145,97 +145,97 @@
 <context>
     <name>MediaError</name>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="21"/>
+        <location filename="../src/media/mediaerror.cpp" line="25"/>
         <source>the file is missing</source>
         <translation>ファイルが見つかりません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="22"/>
+        <location filename="../src/media/mediaerror.cpp" line="26"/>
         <source>the file cannot be read</source>
         <translation>ファイルを読めません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="25"/>
+        <location filename="../src/media/mediaerror.cpp" line="29"/>
         <source>not a regular file (a folder)</source>
         <translation>ふつうのファイルではありません（フォルダです）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="26"/>
+        <location filename="../src/media/mediaerror.cpp" line="30"/>
         <source>not a regular file (a named pipe)</source>
         <translation>ふつうのファイルではありません（名前付きパイプです）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="27"/>
+        <location filename="../src/media/mediaerror.cpp" line="31"/>
         <source>not a regular file (a socket)</source>
         <translation>ふつうのファイルではありません（ソケットです）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="28"/>
+        <location filename="../src/media/mediaerror.cpp" line="32"/>
         <source>not a regular file (a device)</source>
         <translation>ふつうのファイルではありません（装置です）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="29"/>
+        <location filename="../src/media/mediaerror.cpp" line="33"/>
         <source>not a regular file (another kind of file)</source>
         <translation>ふつうのファイルではありません（ファイルの種類がちがいます）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="32"/>
+        <location filename="../src/media/mediaerror.cpp" line="36"/>
         <source>not a regular file</source>
         <translation>ふつうのファイルではありません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="33"/>
+        <location filename="../src/media/mediaerror.cpp" line="37"/>
         <source>the file is too large</source>
         <translation>ファイルが大きすぎます</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="34"/>
+        <location filename="../src/media/mediaerror.cpp" line="38"/>
         <source>the picture file is empty</source>
         <translation>絵のファイルが空です</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="35"/>
+        <location filename="../src/media/mediaerror.cpp" line="39"/>
         <source>the picture file is cut short</source>
         <translation>絵のファイルが途中で切れています</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="36"/>
+        <location filename="../src/media/mediaerror.cpp" line="40"/>
         <source>the picture is not in the right format</source>
         <translation>絵の形式が正しくありません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="38"/>
+        <location filename="../src/media/mediaerror.cpp" line="42"/>
         <source>the picture cannot be read (the file is damaged or too large)</source>
         <translation>絵を読み込めません（ファイルがこわれているか、大きすぎます）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="39"/>
+        <location filename="../src/media/mediaerror.cpp" line="43"/>
         <source>entry %1 is too long (at most %2 bytes)</source>
         <translation>%1番目の項目が長すぎます（%2バイトまでです）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="41"/>
+        <location filename="../src/media/mediaerror.cpp" line="45"/>
         <source>entry %1 holds characters that cannot be read as Shift_JIS</source>
         <translation>%1番目の項目に、シフトJISとして読めない文字があります</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="43"/>
+        <location filename="../src/media/mediaerror.cpp" line="47"/>
         <source>entry %1 holds characters that cannot be read as UTF-8</source>
         <translation>%1番目の項目に、UTF-8として読めない文字があります</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="45"/>
+        <location filename="../src/media/mediaerror.cpp" line="49"/>
         <source>this computer has no way to read Shift_JIS characters</source>
         <translation>シフトJISの文字を読む仕組みがこのパソコンにありません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="46"/>
+        <location filename="../src/media/mediaerror.cpp" line="50"/>
         <source>fewer than %2 entries (only %1)</source>
         <translation>項目が%2個ありません（%1個しかありません）</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="48"/>
+        <location filename="../src/media/mediaerror.cpp" line="52"/>
         <source>the media folders (音, 画像, 説明) are not found</source>
         <translation>メディアのフォルダ（音・画像・説明）が見つかりません</translation>
     </message>
@@ -268,6 +268,73 @@
         <location filename="../src/media/mediaerror.cpp" line="60"/>
         <source>the sound is cut short</source>
         <translation>音のファイルが途中で切れています</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="22"/>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="23"/>
+        <location filename="../src/app/commandline.cpp" line="105"/>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt 固有のオプションも含めてヘルプを表示する。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="131"/>
+        <source>Usage: %1</source>
+        <translation>使い方: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="131"/>
+        <source>[options]</source>
+        <translation>[オプション]</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="133"/>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="136"/>
+        <source>Arguments:</source>
+        <translation>引数:</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSystem</name>
+    <message>
+        <location filename="../src/app/windowsystem.cpp" line="77"/>
+        <source>No display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set): run sakana in a desktop session.</source>
+        <translation>ウィンドウを開く画面がありません（DISPLAY も WAYLAND_DISPLAY も設定されていません）。デスクトップのセッションの中で sakana を起動してください。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windowsystem.cpp" line="81"/>
+        <source>This is a Wayland session, but Qt&apos;s Wayland platform plugin (%1) is not installed: install qt6-wayland.</source>
+        <translation>Wayland のセッションですが、Qt の Wayland 用プラットフォームプラグイン（%1）がインストールされていません。qt6-wayland をインストールしてください。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windowsystem.cpp" line="85"/>
+        <source>Qt&apos;s platform plugin %1 is not installed.</source>
+        <translation>Qt のプラットフォームプラグイン %1 がインストールされていません。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windowsystem.cpp" line="88"/>
+        <source>Cannot connect to the Wayland display %1.</source>
+        <translation>Wayland のディスプレイ %1 に接続できません。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windowsystem.cpp" line="91"/>
+        <source>Cannot open the display %1.</source>
+        <translation>ディスプレイ %1 を開けません。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windowsystem.cpp" line="94"/>
+        <source>The window system %1 cannot start.</source>
+        <translation>ウィンドウシステム %1 を起動できません。</translation>
     </message>
 </context>
 </TS>

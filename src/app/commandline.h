@@ -14,19 +14,27 @@ class QCoreApplication;
 namespace sakana {
 
 // The program's command line: its options and what they ask for. The texts
-// are in the language of the translators installed when it is made.
+// are in the language of the translators installed when it is made; in a
+// language of wide characters (`wideText`) the help is laid out for them.
 class CommandLine {
 public:
-    CommandLine();
+    explicit CommandLine(bool wideText = false);
 
     // Whether the arguments ask for a run that prints and ends rather than
-    // opening a window, and so needs no display. Decided from argv alone,
-    // before the application exists.
+    // opening a window, and so needs no display: help, the version, the
+    // media check, and a command line the parser rejects. Decided from argv
+    // alone, before the application exists.
     static bool printsOnly(int argc, char *argv[]);
 
     // Reads the application's arguments; help, the version and a wrong
     // command line are printed and end the program here.
     void process(const QCoreApplication &app);
+
+    // The help of a language of wide characters, as Qt's parser lays it out
+    // but within 80 terminal columns, a wide character counted as two, and
+    // broken between characters where the text has no spaces. (Qt's own
+    // counts characters and breaks at spaces only: fine for English.)
+    QString wideHelpText(const QString &program) const;
 
     bool checksMedia() const { return parser_.isSet(check_); }
     bool fullScreen() const { return parser_.isSet(fullScreen_); }
@@ -36,10 +44,14 @@ public:
 private:
     bool asksToPrint() const;
 
+    bool wideText_;
     QCommandLineParser parser_;
+    QCommandLineOption help_;
+    QCommandLineOption version_;
     QCommandLineOption media_;
     QCommandLineOption check_;
     QCommandLineOption fullScreen_;
+    QString folderText_;
 };
 
 } // namespace sakana

@@ -4,6 +4,7 @@
 
 #include "app/language.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -23,6 +24,17 @@ bool loadCommandLineLanguage(QTranslator &translator, const QLocale &locale)
 {
     return translator.load(locale.language() == QLocale::Japanese ? QStringLiteral(":/i18n/sakana_ja.qm")
                                                                   : QStringLiteral(":/i18n/sakana_en.qm"));
+}
+
+bool loadQtLanguage(QTranslator &translator, const QLocale &locale)
+{
+    return locale.language() == QLocale::Japanese &&
+           translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool usesWideText(const QLocale &locale)
+{
+    return locale.language() == QLocale::Japanese;
 }
 
 } // namespace sakana

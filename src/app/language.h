@@ -19,4 +19,13 @@ QLocale messagesLocale();
 // (whose counted texts need their plural forms) in any other.
 bool loadCommandLineLanguage(QTranslator &translator, const QLocale &locale);
 
+// Loads Qt's own texts in a Japanese locale (its command line parser's
+// among them), from Qt's translations folder: none in any other, in which
+// they are English.
+bool loadQtLanguage(QTranslator &translator, const QLocale &locale);
+
+// Whether the language of messages is written in wide (full-width)
+// characters, which a terminal shows two columns wide.
+bool usesWideText(const QLocale &locale);
+
 } // namespace sakana

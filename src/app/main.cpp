@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
@@ -25,19 +26,35 @@
 
 int main(int argc, char *argv[])
 {
+    // The command line is read before any window system is opened: a run
+    // that only prints (help, the version, the media check, a wrong command
+    // line) gets none.
     const bool printsOnly = sakana::CommandLine::printsOnly(argc, argv);
     sakana::prepareProcess(printsOnly);
-    const std::unique_ptr<QApplication> app = sakana::startApplication(argc, argv, printsOnly);
+    // Named before the window system starts, which takes the names: the X11
+    // window class from the application's name (the desktop entry's
+    // StartupWMClass), the Wayland app id from the desktop entry's name.
+    QApplication::setApplicationName(QStringLiteral("sakana"));
+    QApplication::setApplicationVersion(QStringLiteral(SAKANA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sakana.Sakana"));
+
+    const QLocale language = sakana::messagesLocale();
+    QTranslator translator;
+    const bool translated = sakana::loadCommandLineLanguage(translator, language);
+    const std::unique_ptr<QApplication> app =
+        sakana::startApplication(argc, argv, printsOnly, translated ? &translator : nullptr);
     // The menu's pictures are decoded on a thread of their own meanwhile.
     if (!printsOnly)
         sakana::preloadBuiltInPictures(sakana::menu::kWindow, sakana::menu::kControls);
-    QApplication::setApplicationName(QStringLiteral("sakana"));
-    QApplication::setApplicationVersion(QStringLiteral(SAKANA_VERSION));
 
-    QTranslator translator;
-    if (sakana::loadCommandLineLanguage(translator, sakana::messagesLocale()))
+    // Qt's own texts (the command line's usage and errors) first: the
+    // program's, installed last, are looked in before them.
+    QTranslator qtTranslator;
+    if (sakana::loadQtLanguage(qtTranslator, language))
+        QCoreApplication::installTranslator(&qtTranslator);
+    if (translated)
         QCoreApplication::installTranslator(&translator);
-    sakana::CommandLine commandLine;
+    sakana::CommandLine commandLine(sakana::usesWideText(language));
     commandLine.process(*app);
 
     const QString programDirectory = QCoreApplication::applicationDirPath();

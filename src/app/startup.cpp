@@ -6,14 +6,19 @@
 
 #include "app/mediacheck.h"
 #include "app/sessionenvironment.h"
+#include "app/windowsystem.h"
 #include "media/mediafolder.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 // Q_INIT_RESOURCE must stand outside any namespace.
 static void initBuiltInPictures()
@@ -24,9 +29,80 @@ static void initBuiltInPictures()
 
 namespace sakana {
 
+namespace {
+
+// What Qt says while the application is being made, held back: passed on as
+// it was once the window system has started, and dropped for the one line of
+// startFailed() when none can.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+struct StartWatch {
+    QMutex mutex;
+    QtMessageHandler previous = nullptr;
+    std::vector<HeldMessage> held;
+    const QTranslator *translator = nullptr;
+};
+StartWatch startWatch;
+
+void passOnHeld()
+{
+    for (const HeldMessage &message : startWatch.held) {
+        const QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
+                                         message.category.constData());
+        startWatch.previous(message.type, context, message.text);
+    }
+    startWatch.held.clear();
+}
+
+// Qt ends the process with abort() once no platform plugin has started.
+// Here that becomes one line of what is missing, and an exit status.
+[[noreturn]] void startFailed()
+{
+    QStringList folders;
+    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    if (!asked.isEmpty())
+        folders << asked;
+    for (const QString &path : QCoreApplication::libraryPaths())
+        folders << path + QStringLiteral("/platforms");
+    const WindowSystemFault fault =
+        whyNoWindowSystem(QProcessEnvironment::systemEnvironment(), installedPlatforms(folders));
+    const QString line = QStringLiteral("sakana: ") + describeFault(fault, startWatch.translator) + u'\n';
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fflush(nullptr);
+    // Not exit(): the application is half made, and its statics must not be
+    // torn down from here.
+    std::_Exit(1);
+}
+
+void watchStart(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    // Qt's report that no platform plugin could start; any other fatal
+    // message goes on as Qt says it.
+    if (type == QtFatalMsg && text.contains(u"platform plugin"))
+        startFailed();
+    QMutexLocker lock(&startWatch.mutex);
+    if (type == QtFatalMsg) {
+        passOnHeld();
+        startWatch.previous(type, context, text);
+        return;
+    }
+    startWatch.held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
 void prepareProcess(bool printsOnly)
 {
-    if (printsOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A run that prints answers the same with a display or without one,
+    // whatever platform the session asks for.
+    if (printsOnly)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     quietSession();
     // The sound system's own categories repeat in its words what the player
@@ -36,13 +112,20 @@ void prepareProcess(bool printsOnly)
     initBuiltInPictures();
 }
 
-std::unique_ptr<QApplication> startApplication(int &argc, char *argv[], bool printsOnly)
+std::unique_ptr<QApplication> startApplication(int &argc, char *argv[], bool printsOnly, const QTranslator *messages)
 {
     QLoggingCategory *const general = QLoggingCategory::defaultCategory();
     const bool warns = general->isWarningEnabled();
     if (printsOnly)
         general->setEnabled(QtWarningMsg, false);
+    startWatch.translator = messages;
+    startWatch.previous = qInstallMessageHandler(watchStart);
     auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(startWatch.previous);
+    {
+        QMutexLocker lock(&startWatch.mutex);
+        passOnHeld();
+    }
     general->setEnabled(QtWarningMsg, warns);
     return app;
 }

@@ -9,6 +9,8 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace sakana {
 
@@ -52,6 +54,32 @@ std::optional<pa_sample_spec> streamSpec(const BankedSound &sound)
 
 } // namespace
 
+QByteArray connectionFailureLine(int serverError, int systemError)
+{
+    switch (serverError) {
+    case PA_ERR_CONNECTIONREFUSED:
+    case PA_ERR_NOENTITY:
+    case PA_ERR_INVALIDSERVER:
+    case PA_ERR_TIMEOUT:
+    case PA_ERR_CONNECTIONTERMINATED:
+    case PA_ERR_KILLED:
+        return "no sound server; the program is silent until one is there";
+    case PA_ERR_ACCESS:
+    case PA_ERR_AUTHKEY:
+        return QByteArray("the sound server refuses the program (") + pa_strerror(serverError) +
+               "); the program is silent until it is let in";
+    default:
+        break;
+    }
+    // The client library reports memory of the server's it cannot map as a
+    // protocol error; the system's error says why.
+    if (systemError == ENOMEM)
+        return QByteArray("the sound system is out of memory (") + pa_strerror(serverError) +
+               "); the program is silent until it can connect again";
+    return QByteArray("the connection to the sound server failed (") + pa_strerror(serverError) +
+           "); the program is silent until it can connect again";
+}
+
 PulseSoundPlayer::PulseSoundPlayer(const MediaFolder &media) : media_(media) {}
 
 PulseSoundPlayer::~PulseSoundPlayer()
@@ -88,7 +116,8 @@ void PulseSoundPlayer::prepare()
         if (loop_)
             pa_threaded_mainloop_free(loop_);
         loop_ = nullptr;
-        qCWarning(lcSound, "the sound system cannot start; the program runs without sound");
+        // Its main loop and thread are all it needs at first.
+        qCWarning(lcSound, "the sound system cannot start (out of memory or of threads); the program runs without sound");
         return;
     }
     pa_threaded_mainloop_lock(loop_);
@@ -144,8 +173,11 @@ void PulseSoundPlayer::connectNow()
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
     context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "sakana", properties);
     pa_proplist_free(properties);
-    if (!context_)
+    // Making a context fails only when its memory pool cannot be had.
+    if (!context_) {
+        say("the sound system is out of memory (no memory pool); the program is silent until it can connect again");
         return;
+    }
     pa_context_set_state_callback(
         context_, [](pa_context *, void *self) { static_cast<PulseSoundPlayer *>(self)->contextChanged(); }, this);
     // Never a server of our own, which would outlive the program. A failure
@@ -155,6 +187,7 @@ void PulseSoundPlayer::connectNow()
 
 void PulseSoundPlayer::contextChanged()
 {
+    const int systemError = errno;
     switch (pa_context_get_state(context_)) {
     case PA_CONTEXT_READY:
         silenceSaid_ = false;
@@ -170,18 +203,24 @@ void PulseSoundPlayer::contextChanged()
             stop(line);
             line.pending.reset();
         }
+        const QByteArray line = connectionFailureLine(pa_context_errno(context_), systemError);
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_unref(context_);
         context_ = nullptr;
-        if (!silenceSaid_) {
-            silenceSaid_ = true;
-            qCWarning(lcSound, "no sound server; the program is silent until one is there");
-        }
+        say(line);
         break;
     }
     default:
         break;
     }
+}
+
+void PulseSoundPlayer::say(const QByteArray &line)
+{
+    if (silenceSaid_)
+        return;
+    silenceSaid_ = true;
+    qCWarning(lcSound, "%s", line.constData());
 }
 
 void PulseSoundPlayer::start(Line &line, std::size_t sound)

@@ -8,6 +8,7 @@
 #include "media/soundbank.h"
 #include "media/soundplayer.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <array>
 #include <chrono>
@@ -29,9 +30,16 @@ namespace sakana {
 //
 // A missing, unreadable or unplayable sound stays silent, said once on
 // stderr. Without a server the program stays silent and says so once; when
-// the server goes away, once again. A play() while there is none tries to
+// the server goes away, once again. A connection that fails for another
+// reason (the sound system out of memory, the server refusing the program)
+// is said in the same one line, with that reason. A play() while there is none tries to
 // connect again, at most once a second and without waiting for it: when the
 // server is back, that sound plays as soon as the connection stands.
+// The line a failed connection is said in, by the client library's error
+// (PA_ERR_...) and the system's (errno) when it failed: no server, or what
+// else went wrong.
+QByteArray connectionFailureLine(int serverError, int systemError);
+
 class PulseSoundPlayer final : public StartableSoundPlayer {
 public:
     explicit PulseSoundPlayer(const MediaFolder &media);
@@ -60,6 +68,8 @@ private:
     void connectSoon();
     void connectNow();
     void contextChanged();
+    // Says why the program is silent, once until a connection stands.
+    void say(const QByteArray &line);
     void start(Line &line, std::size_t sound);
     static void stop(Line &line);
 
