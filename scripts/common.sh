@@ -22,13 +22,18 @@ SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)
 # the media folder and the icons; a virtual display, a sound server and
 # strace for the tests that run the whole program; a window manager, a
 # message bus, the accessibility bus and its Python bindings, and Pillow, for
-# the test that listens as a screen reader does; and the licence check,
-# which reads the git checkout.
+# the test that listens as a screen reader does; the licence check,
+# which reads the git checkout; a Wayland compositor and Qt's Wayland
+# platform for tests/wayland.sh; and PipeWire with its session manager and
+# PulseAudio service, and the PulseAudio tools that record the output, for
+# tests/sound_recovery.sh.
 TEST_PACKAGES=(qt6-base-private-dev libxkbcommon-dev desktop-file-utils appstream
                librsvg2-bin imagemagick sox ffmpeg pulseaudio
                xvfb xdotool x11-utils strace
                openbox dbus at-spi2-core python3-pyatspi python3-pil
-               reuse git)
+               reuse git
+               weston qt6-wayland
+               pipewire wireplumber pipewire-pulse pulseaudio-utils)
 
 # Packing the Debian package: CPack asks dpkg-shlibdeps (dpkg-dev), and
 # 'file' to tell which installed files are programs and libraries.

@@ -16,18 +16,35 @@
 # Everything runs in a private runtime folder and home, apart from any
 # sound server of the machine.
 #
-# Usage: tests/sound_recovery.sh [BUILD_DIR]   (default build)
+# The server is PulseAudio, or PipeWire with its PulseAudio service
+# (pipewire-pulse, which the program's client library speaks to), its
+# session manager and a message bus of their own; there the null output is
+# made through the PulseAudio interface once the server answers, and killing
+# the server kills all three.
+#
+# Usage: tests/sound_recovery.sh [BUILD_DIR] [pulseaudio|pipewire]
+#        (default build, pulseaudio)
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$root/build}
+server=${2:-pulseaudio}
 ROOT=$root
 # shellcheck source=scripts/common.sh
 source "$root/scripts/common.sh"
-ensure_packages xvfb xdotool pulseaudio pulseaudio-utils
+case $server in
+    pulseaudio) ensure_packages xvfb xdotool pulseaudio pulseaudio-utils ;;
+    pipewire) ensure_packages xvfb xdotool pipewire wireplumber pipewire-pulse pulseaudio-utils dbus ;;
+    *) echo "sound_recovery: no such sound server: $server (pulseaudio or pipewire)" >&2; exit 2 ;;
+esac
 
-fail() { echo "sound_recovery: FAIL: $*" >&2; sed 's/^/    program: /' "$work/out" >&2 2>/dev/null; exit 1; }
+fail() {
+    echo "sound_recovery ($server): FAIL: $*" >&2
+    sed 's/^/    program: /' "$work/out" >&2 2>/dev/null
+    [ "$server" = pulseaudio ] || tail -n 5 "$work"/server-*.log 2>/dev/null | sed 's/^/    server: /' >&2
+    exit 1
+}
 
 [ -x "$build/bin/sakana" ] || fail "no program at $build/bin/sakana (build it first)"
 
@@ -40,11 +57,21 @@ export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
 mkdir -p "$HOME"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
+server_pids=()  # PipeWire's processes
+bus_pid=""
 stop_server() {  # killed, as when it crashes
     local pid
-    pid=$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null) || return 0
-    kill -KILL "$pid" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if [ "$server" = pulseaudio ]; then
+        pid=$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null) || return 0
+        kill -KILL "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        return 0
+    fi
+    for pid in "${server_pids[@]}"; do
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    server_pids=()
 }
 cleanup() {
     local pid
@@ -54,14 +81,29 @@ cleanup() {
         wait "$pid" 2>/dev/null || true
     done
     stop_server
+    [ -z "$bus_pid" ] || kill "$bus_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 start_server() {
-    pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nullsink" \
-        --load="module-native-protocol-unix auth-anonymous=1" >/dev/null 2>&1 || fail "the sound server did not start"
-    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
-    fail "the sound server does not answer"
+    if [ "$server" = pulseaudio ]; then
+        pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nullsink" \
+            --load="module-native-protocol-unix auth-anonymous=1" >/dev/null 2>&1 || fail "the sound server did not start"
+        for _ in $(seq 50); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
+        fail "the sound server does not answer"
+    fi
+    # The session manager leaves when it cannot reach a message bus: one of
+    # their own, which only they are told of.
+    local part
+    for part in pipewire wireplumber pipewire-pulse; do
+        DBUS_SESSION_BUS_ADDRESS=$bus "$part" >>"$work/server-$part.log" 2>&1 &
+        server_pids+=($!)
+    done
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl load-module module-null-sink sink_name=nullsink >/dev/null || fail "the sound server does not answer"
+    # The output the program plays to is the one the session manager chose.
+    for _ in $(seq 50); do [ "$(pactl get-default-sink 2>/dev/null)" = nullsink ] && return 0; sleep 0.1; done
+    fail "the null output did not become the default output"
 }
 alive() { kill -0 "$program_pid" 2>/dev/null || fail "the program ended $1"; }
 
@@ -99,6 +141,12 @@ window() {
     echo "$id"
 }
 
+if [ "$server" = pipewire ]; then
+    dbus-daemon --session --fork --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+        --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid" || fail "the message bus did not start"
+    bus=$(head -1 "$work/bus")
+    bus_pid=$(cat "$work/bus.pid")
+fi
 start_xvfb 1024x768x24 || fail "the virtual display did not start"
 xvfb_pid=$XVFB_PID
 
@@ -119,7 +167,7 @@ start_server
 sleep 1.2
 peak=$(recorded_click "$lookup" 89 69)
 [ "$peak" -ge 1000 ] || fail "not heard once the server started (peak $peak)"
-echo "sound_recovery: heard once the server started (peak $peak)"
+echo "sound_recovery ($server): heard once the server started (peak $peak)"
 
 stop_server
 sleep 0.5
@@ -131,9 +179,9 @@ start_server
 sleep 1.2
 peak=$(recorded_click "$lookup" 89 109)
 [ "$peak" -ge 1000 ] || fail "not heard once the server started again (peak $peak)"
-echo "sound_recovery: heard once the server started again (peak $peak)"
+echo "sound_recovery ($server): heard once the server started again (peak $peak)"
 alive "at the end"
 
 said=$(grep -c 'sound server' "$work/out" || true)
 [ "$said" -eq 2 ] || fail "the missing server was said $said times, not once at the start and once at the loss"
-echo "sound_recovery: OK"
+echo "sound_recovery ($server): OK"
