@@ -155,7 +155,9 @@ void ScreenWindow::setFullScreen(bool on)
         return;
     fullScreen_ = on;
     QWidget &top = *window();
-    show();
+    // A window of its own shows with its state; a host's content shows now.
+    if (!isWindow())
+        show();
     if (on) {
         // The design's fixed size would keep the window from filling the screen.
         top.setMinimumSize(0, 0);
