@@ -59,6 +59,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
+        // A key that a shortcut takes (the arrows over the names) comes as
+        // an override only.
+        case QEvent::ShortcutOverride:
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
