@@ -161,7 +161,7 @@ make_voice() {
     local got
     got=$(trace_reading "$w/trace.txt")
     [ "$got" = "$reading" ] ||
-        voice_fail "Open JTalk reads '$say' ($stem) as $got, not $reading as voices.txt says; fix the text or its reading (a name read wrongly is worse than none)"
+        voice_fail "Open JTalk reads '$say' ($stem) as $got, not $reading as voices.txt says; correct the reading, or give a spelling that Open JTalk reads right as SAY (a name read wrongly is worse than none)"
 
     sx "$w/synth.wav" -b 32 -e floating-point "$w/shaped.wav" \
         highpass 60 norm -1 \
