@@ -64,7 +64,8 @@ sha256_of() {
 # cached file does not match its checksum), and sets VOICE_FILE.
 fetch_voice() {
     VOICE_FILE=$VOICE_CACHE/$(basename "$VOICE_MEMBER")
-    local licence=$VOICE_CACHE/$(basename "$VOICE_LICENCE_MEMBER")
+    local licence
+    licence=$VOICE_CACHE/$(basename "$VOICE_LICENCE_MEMBER")
     if [ -f "$VOICE_FILE" ] && [ -f "$licence" ] &&
         [ "$(sha256_of "$VOICE_FILE")" = "$VOICE_MEMBER_SHA256" ] &&
         [ "$(sha256_of "$licence")" = "$VOICE_LICENCE_SHA256" ]; then
