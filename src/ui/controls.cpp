@@ -38,15 +38,16 @@ constexpr int kInvitingMarkWidth = 4;  // pixels
 constexpr int kKeptFacesKilobytes = 32 * 1024;
 
 // A raised button whose whole face shows the design colour, the same on
-// every desktop; it looks pressed while held and has a dark edge while it
-// holds the focus.
+// every desktop; it looks pressed while held (sunk in, its face darker) and
+// has a dark edge while it holds the focus and the keyboard is in use.
 QString buttonStyleSheet(const QColor &face, int border)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: black; border: %4px outset %2; }"
                           "QPushButton[focusMarksShown=\"true\"]:focus { border-color: %3; }"
-                          "QPushButton:pressed { border-style: inset; }")
+                          "QPushButton:pressed { border-style: inset; background-color: %5; }")
         .arg(face.name(), face.lighter(140).name(), face.darker(250).name())
-        .arg(border);
+        .arg(border)
+        .arg(face.darker(125).name());
 }
 
 // Decides from the application's input whether the focus marks show, and
