@@ -68,13 +68,14 @@ private slots:
         QTest::newRow("pass") << 49 << "/d/音/gokaku.wav";
         QTest::newRow("fail") << 50 << "/d/音/dame.wav";
         QTest::newRow("name list") << 51 << "/d/説明/name.txt";
+        QTest::newRow("drill set") << 52 << "/d/説明/drill.txt";
     }
     void everyFile()
     {
         QFETCH(int, index);
         QFETCH(QString, expected);
         const std::vector<MediaFile> files = MediaFolder(QStringLiteral("/d")).files();
-        QCOMPARE(int(files.size()), 52);
+        QCOMPARE(int(files.size()), 53);
         QCOMPARE(files.at(std::size_t(index)).path, expected);
     }
 
@@ -88,6 +89,7 @@ private slots:
             case MediaFile::Role::Picture: QCOMPARE(file.path, folder.picture(file.picture.value())); break;
             case MediaFile::Role::Sound: QCOMPARE(file.path, folder.sound(file.sound.value())); break;
             case MediaFile::Role::NameList: QCOMPARE(file.path, folder.nameList()); break;
+            case MediaFile::Role::DrillSet: QCOMPARE(file.path, folder.drillSet()); break;
             }
         }
     }

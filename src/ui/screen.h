@@ -46,6 +46,10 @@ public:
     void close();
     bool isOpen() const { return window_ != nullptr; }
     ScreenWindow *window() const { return window_; }
+    // Classroom mode, for the windows opened from now on: see ScreenWindow;
+    // a button that ends the program must be held (leaveOnHold).
+    void setKiosk(bool on) { kiosk_ = on; }
+    bool kiosk() const { return kiosk_; }
 
 protected:
     // Finds the controls the screen drives in the window just built from its
@@ -68,6 +72,9 @@ protected:
     // destination once the pause is over; the latest destination asked for
     // wins and the pause counts from then.
     void leaveOnClick(QPushButton *button, Destination destination);
+    // The button leaves at once, silently, once held down for kHoldSeconds
+    // (ui/hold.h); a shorter press does nothing.
+    void leaveOnHold(QPushButton *button, Destination destination);
     // A further pause of the open window, counting from the same start as the
     // pause before leaving: starting either makes both count from then.
     Pause *sharedPause() { return new Pause(clock_, pauseStart_, window_); }
@@ -86,6 +93,7 @@ private:
     // The window last closed, while it is kept.
     QPointer<ScreenWindow> closedWindow_;
     Departure *departure_ = nullptr;
+    bool kiosk_ = false;
     std::vector<QMetaObject::Connection> connections_;
 };
 
