@@ -136,7 +136,7 @@ private:
     // The set in use: the folder's own, where it has one, or the file named.
     void checkDrillSet(const QString &path)
     {
-        if (!media_.drillSetNamed() && !QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        if (!hasDrillSet(media_))
             return;
         try {
             const DrillSetEntries read = readDrillSetEntries(path);

@@ -83,14 +83,17 @@ FishSet readDrillSet(const QString &path)
     return read.fish;
 }
 
+bool hasDrillSet(const MediaFolder &media)
+{
+    // A folder, a pipe or an unreadable file under the name is reported as
+    // such when the file is opened; so is a link that leads nowhere.
+    const QFileInfo file(media.drillSet());
+    return media.drillSetNamed() || file.exists() || file.isSymLink();
+}
+
 std::optional<FishSet> drillSetOf(const MediaFolder &media)
 {
-    const QString path = media.drillSet();
-    // A folder, a pipe or an unreadable file under the name is reported as
-    // such when the file is opened.
-    if (!media.drillSetNamed() && !QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
-        return std::nullopt;
-    return readDrillSet(path);
+    return hasDrillSet(media) ? std::optional(readDrillSet(media.drillSet())) : std::nullopt;
 }
 
 } // namespace sakana

@@ -46,6 +46,10 @@ DrillSetEntries readDrillSetEntries(const QString &path);
 // entry names no fish (its line and the entry), or it names none.
 FishSet readDrillSet(const QString &path);
 
+// Whether the folder has a set for the drill: the file named, or the
+// folder's own where anything stands under its name.
+bool hasDrillSet(const MediaFolder &media);
+
 // The set the drill asks of this folder: the file named, or the folder's own
 // where it has one; nothing (all forty fish) without either.
 std::optional<FishSet> drillSetOf(const MediaFolder &media);
