@@ -24,6 +24,9 @@ private slots:
         QTest::addColumn<bool>("printsOnly");
         QTest::newRow("a window") << QStringList{} << false;
         QTest::newRow("a window, full screen, another folder") << QStringList{u"--fullscreen"_qs, u"--media=/m"_qs} << false;
+        QTest::newRow("a window, classroom mode, a drill set")
+            << QStringList{u"--kiosk"_qs, u"--drill-set"_qs, u"river.txt"_qs} << false;
+        QTest::newRow("fish cards") << QStringList{u"--print-cards"_qs, u"c.pdf"_qs, u"--drill-set=r.txt"_qs} << true;
         QTest::newRow("help") << QStringList{u"-h"_qs} << true;
         QTest::newRow("version") << QStringList{u"--version"_qs} << true;
         QTest::newRow("media check") << QStringList{u"--check-media"_qs, u"/m"_qs} << true;
@@ -88,7 +91,8 @@ private slots:
         QVERIFY2(joined.contains(u"メディアのフォルダDIR（指定がなければプログラムが使うフォルダ）を調べ、問題をすべて知らせて終わります。"
                                  u"終了コード0:問題なし、1:プログラムが止まる問題あり、2:注意だけ。"_qs),
                  qPrintable(help));
-        QVERIFY(help.contains(u"  --media <DIR>  メディア"_qs));
+        // The texts start one column after the longest names (--print-cards <FILE>).
+        QVERIFY(help.contains(u"  --media <DIR>"_qs + QString(9, u' ') + u"メディア"_qs));
     }
 };
 

@@ -581,6 +581,68 @@ private slots:
         QCOMPARE(f.text("scorePercent"), QStringLiteral("100"));
     }
 
+    // A drill set of ten: only those are asked, in the quiz and its review;
+    // the thirty others are dimmed and a click on one does nothing.
+    void drillSetKeepsToItsFish()
+    {
+        World world;
+        putDrillMedia(world);
+        QFile set(world.media(QStringLiteral("説明/drill.txt")));
+        QVERIFY(set.open(QIODevice::WriteOnly));
+        set.write("# 川の魚\n3\nいわな\nうなぎ\n18\nどじょう\n29\n30\n31\nます\n40\n");
+        set.close();
+        const std::set<int> chosen{3, 8, 10, 18, 27, 29, 30, 31, 38, 40};
+        world.go(Destination::Drill);
+        QVERIFY(world.errors.errors.empty());
+        for (int fish = 1; fish <= 40; ++fish) {
+            const QColor text = world.name(fish)->palette().color(QPalette::WindowText);
+            QCOMPARE(text, chosen.count(fish) ? QColor(Qt::white) : QColor(0xA0, 0xA0, 0xB8));
+        }
+        const auto text = [&world](const char *role) { return world.control<Label>(QLatin1String(role))->text(); };
+        std::set<int> asked;
+        for (int question = 1; question <= 10; ++question) {
+            const std::size_t heard = world.sounds.played.size();
+            QTest::mouseClick(world.name(1), Qt::LeftButton);  // dimmed
+            QCOMPARE(world.sounds.played.size(), heard);
+            QCOMPARE(world.redNames(), QList<int>{});
+            QCOMPARE(text("remainingCount"), QString::number(10 - question));
+            QTest::mouseClick(world.name(3), Qt::LeftButton);
+            QCOMPARE(world.redNames().size(), 1);
+            asked.insert(world.redNames().front());
+            world.endFeedback();
+        }
+        QCOMPARE(asked, chosen);
+        QCOMPARE(text("scorePercent"), QStringLiteral("10"));
+        QVERIFY(world.control<Label>(QStringLiteral("failNotice"))->isVisible());
+        QTest::mouseClick(world.control<QPushButton>(QStringLiteral("reviewButton")), Qt::LeftButton);
+        std::set<int> reviewed;
+        for (int question = 1; question <= 9; ++question) {
+            QTest::mouseClick(world.name(3), Qt::LeftButton);
+            reviewed.insert(world.redNames().front());
+            world.endFeedback();
+        }
+        std::set<int> missed = chosen;
+        missed.erase(3);
+        QCOMPARE(reviewed, missed);
+    }
+
+    // A set that names an unknown fish stops the drill as it opens, naming
+    // the file, the line and the entry.
+    void faultyDrillSetIsReported()
+    {
+        World world;
+        putDrillMedia(world);
+        QFile set(world.media(QStringLiteral("説明/drill.txt")));
+        QVERIFY(set.open(QIODevice::WriteOnly));
+        set.write("3\r\nえび\r\n");
+        set.close();
+        guarded(world.errors, [&world] { world.go(Destination::Drill); })();
+        QCOMPARE(world.errors.errors.size(), std::size_t(1));
+        QCOMPARE(world.errors.errors.front().file(), set.fileName());
+        QCOMPARE(world.errors.errors.front().reason(), u"2行目: 「えび」という魚はいません"_qs);
+        QCOMPARE(world.sounds.played, std::vector<Sound>{});
+    }
+
     void brokenMarkIsReported_data()
     {
         QTest::addColumn<QString>("broken");

@@ -391,6 +391,42 @@ private slots:
         QCOMPARE(f.world.endCalls, 1);
     }
 
+    // In classroom mode neither the keys nor the window system end or shrink
+    // the window; お わ り ends the program only when held three seconds.
+    void kioskStaysUp_data() { fullScreenKeys_data(); }
+    void kioskStaysUp()
+    {
+        QFETCH(Windows, windows);
+        World world(nullptr, windows);
+        world.switcher().setKiosk(true);
+        world.go(Destination::Menu);
+        QVERIFY(world.activate());
+        const auto top = [&world] { return world.window()->window(); };
+        QVERIFY(top()->isFullScreen());
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_F11})
+            world.key(key);
+        QVERIFY(top()->isFullScreen());
+        top()->close();
+        QCOMPARE(world.endCalls, 0);
+        QVERIFY(world.window());
+        top()->showNormal();  // as a window manager may
+        QVERIFY(top()->isVisible() && top()->isFullScreen());
+
+        auto *quit = world.control<QPushButton>(QStringLiteral("quitButton"));
+        QTest::mousePress(quit, Qt::LeftButton);
+        world.tickAt(world.clock.now + 1.5, QStringLiteral("holdTimer"));
+        QCOMPARE(quit->text(), u"のこり２"_qs);
+        QTest::mouseRelease(quit, Qt::LeftButton);
+        QCOMPARE(quit->text(), u"お わ り"_qs);
+        QVERIFY(!world.pauseRuns(QStringLiteral("departureTimer")) && !world.pauseRuns(QStringLiteral("holdTimer")));
+        QCOMPARE(world.sounds.played, std::vector<Sound>{});
+        QTest::mousePress(quit, Qt::LeftButton);
+        world.tickAt(world.clock.now + 2.9, QStringLiteral("holdTimer"));
+        QCOMPARE(world.endCalls, 0);
+        world.tickAt(world.clock.now + 0.2, QStringLiteral("holdTimer"));
+        QCOMPARE(world.endCalls, 1);
+    }
+
     void restartByKey_data()
     {
         QTest::addColumn<bool>("failAll");

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/cardprinter.h"
 #include "app/language.h"
 #include "app/mediacheck.h"
 #include "media/mediaerror.h"
@@ -87,7 +88,11 @@ private slots:
         QTest::newRow("fish larger than its frame") << "画像/f7.gif" << "large" << 2 << "f7.gif";
         QTest::newRow("deleted voice") << "音/声/f12.wav" << "delete" << 2 << "f12.wav";
         QTest::newRow("name too long for the pause") << "音/声/f5.wav" << "long" << 2 << "runs on";
-        QTest::newRow("no spoken names at all") << "音/声" << "folder" << 2 << "spoken names";
+        QTest::newRow("no spoken names at all") << "音/声" << "no folder" << 2 << "spoken names";
+        QTest::newRow("drill set naming an unknown fish") << "説明/drill.txt" << "set:3\nあゆ\nえび\n" << 1
+                                                           << "line 3: no fish is called \"えび\"";
+        QTest::newRow("drill set naming no fish") << "説明/drill.txt" << "set:# later\n" << 1 << "names no fish";
+        QTest::newRow("drill set a folder") << "説明/drill.txt" << "folder" << 1 << "a folder";
     }
     void brokenFolders()
     {
@@ -134,8 +139,12 @@ private slots:
             wave += "data";
             put(data, 4);
             folder.write(file, wave + QByteArray(int(data), '\0'));
-        } else if (damage == "folder") {
+        } else if (damage == "no folder") {
             QVERIFY(QDir(folder.path(file)).removeRecursively());
+        } else if (damage.startsWith(u"set:")) {
+            folder.write(file, damage.mid(4).toUtf8());
+        } else if (damage == "folder") {
+            QVERIFY(QDir().mkpath(folder.path(file)));
         } else if (damage == "large") {
             QFile::remove(folder.path(file));
             QVERIFY(QFile::copy(QStringLiteral(SAKANA_SOURCE_DIR "/tests/data/large.gif"), folder.path(file)));
@@ -150,6 +159,40 @@ private slots:
         QVERIFY2(problems.front().file.contains(says) || problems.front().message.contains(says),
                  qPrintable(problems.front().message));
         QCOMPARE(checkExitStatus(problems), status);
+    }
+
+    // The cards are written whole, or nothing is: no file, no temporary one.
+    void fishCards_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("brokenPicture");
+        QTest::addColumn<int>("pages");  // 0: nothing written
+        QTest::newRow("nine fish: two pages of cards and the list") << "cards.pdf" << false << 3;
+        QTest::newRow("a folder that does not exist") << "none/cards.pdf" << false << 0;
+        QTest::newRow("a picture cut short") << "cards.pdf" << true << 0;
+    }
+    void fishCards()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, brokenPicture);
+        QFETCH(int, pages);
+        FolderCopy folder;
+        if (brokenPicture)
+            folder.write(u"画像/f5.gif"_qs, folder.read(u"画像/f5.gif"_qs).left(100));
+        const QStringList before = QDir(folder.dir.path()).entryList(QDir::AllEntries);
+        std::optional<QString> failure;
+        try {
+            failure = writeFishCards(folder.path(target), MediaFolder(folder.dir.path()), FishSet(0x1FF));
+        } catch (const MediaError &error) {
+            failure = error.file();
+        }
+        QCOMPARE(failure.has_value(), pages == 0);
+        if (failure)
+            QVERIFY2(failure->contains(brokenPicture ? u"f5.gif"_qs : target), qPrintable(*failure));
+        const QByteArray pdf = folder.read(target);
+        QVERIFY(pdf.startsWith("%PDF") == (pages > 0));
+        QCOMPARE(pdf.contains("/Count " + QByteArray::number(pages)), pages > 0);
+        QCOMPARE(QDir(folder.dir.path()).entryList(QDir::AllEntries).size(), before.size() + (pages > 0));
     }
 
     // One language a run, chosen by the locale, with counts as people write

@@ -71,13 +71,14 @@ private slots:
         QTest::newRow("last voice") << 90 << "/d/音/声/f40.wav";
         QTest::newRow("last prompt") << 93 << "/d/音/声/mouichido.wav";
         QTest::newRow("name list") << 94 << "/d/説明/name.txt";
+        QTest::newRow("drill set") << 95 << "/d/説明/drill.txt";
     }
     void everyFile()
     {
         QFETCH(int, index);
         QFETCH(QString, expected);
         const std::vector<MediaFile> files = MediaFolder(QStringLiteral("/d")).files();
-        QCOMPARE(int(files.size()), 95);
+        QCOMPARE(int(files.size()), 96);
         QCOMPARE(files.at(std::size_t(index)).path, expected);
     }
 
@@ -91,6 +92,7 @@ private slots:
             case MediaFile::Role::Picture: QCOMPARE(file.path, folder.picture(file.picture.value())); break;
             case MediaFile::Role::Sound: QCOMPARE(file.path, folder.sound(file.sound.value())); break;
             case MediaFile::Role::NameList: QCOMPARE(file.path, folder.nameList()); break;
+            case MediaFile::Role::DrillSet: QCOMPARE(file.path, folder.drillSet()); break;
             }
         }
     }

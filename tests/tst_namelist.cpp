@@ -5,6 +5,7 @@
 // Reading the lookup screen's name list from real code page 932 and UTF-8 bytes.
 
 #include "media/mediaerror.h"
+#include "quiz/drillset.h"
 #include "quiz/namelist.h"
 #include "support/specialfile.h"
 
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,6 +68,9 @@ private slots:
     void hugeLastEntryIsRefused();
 
     void fileIsClosedAfterTheCall();
+
+    void drillSet_data();
+    void drillSet();
 
 private:
     QString write(const QByteArray &bytes);
@@ -351,6 +356,47 @@ void TestNameList::fileIsClosedAfterTheCall()
     QCOMPARE(openFileCount(), before);
     QVERIFY_THROWS_EXCEPTION(MediaError, readNameList(badBytes));
     QCOMPARE(openFileCount(), before);
+}
+
+// The drill set: the fish it names, or the reason it is refused.
+void TestNameList::drillSet_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<int>>("fish");
+    QTest::addColumn<QString>("reason");
+    const QByteArray cp932 = QStringEncoder("windows-31j").encode(u"アユ\r\n１０\r\n\u3000う\u3000な\u3000ぎ\r\n"_qs);
+
+    QTest::newRow("numbers, names, comments, blank lines")
+        << "# 川の魚\n3\nいわな\n\n  40 # わかさぎ\n"_qba << QList{3, 8, 40} << QString();
+    QTest::newRow("katakana, full-width digits, spread caption, code page 932") << cp932 << QList{3, 10} << QString();
+    QTest::newRow("a comment's comma starts no entry") << "1, 2 # 1, 40\n"_qba << QList{1, 2} << QString();
+    QTest::newRow("a fish named twice is asked once") << "3\nあゆ\n3\n"_qba << QList{3} << QString();
+    QTest::newRow("unknown name, line counted past blanks and comments")
+        << "1\r\n\r\n# x\r\nえび\r\n"_qba << QList<int>() << u"4行目: 「えび」という魚はいません"_qs;
+    QTest::newRow("number out of range") << "5\n41\n"_qba << QList<int>() << u"2行目: 「41」という魚はいません"_qs;
+    QTest::newRow("signed number") << "+5\n"_qba << QList<int>() << u"1行目: 「+5」という魚はいません"_qs;
+    QTest::newRow("no fish at all") << "# あとで\n\n"_qba << QList<int>() << u"ドリルの組に魚がひとつもありません"_qs;
+}
+
+void TestNameList::drillSet()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<int>, fish);
+    QFETCH(QString, reason);
+    const QString path = write(bytes);
+    try {
+        const FishSet set = readDrillSet(path);
+        QList<int> read;
+        for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
+            if (set.test(std::size_t(fishNo - 1)))
+                read << fishNo;
+        }
+        QCOMPARE(read, fish);
+        QVERIFY(reason.isEmpty());
+    } catch (const MediaError &e) {
+        QCOMPARE(e.file(), path);
+        QCOMPARE(e.reason(), reason);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNameList)

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ui/hold.h"
 #include "ui/pause.h"
 
 #include <QTest>
@@ -56,6 +57,28 @@ private slots:
         QFETCH(double, tick);
         QFETCH(bool, over);
         QCOMPARE(pauseIsOver(tick, stampSeconds(click)), over);
+    }
+
+    void holdCountdown_data()
+    {
+        QTest::addColumn<double>("press");
+        QTest::addColumn<double>("now");
+        QTest::addColumn<int>("left");
+        QTest::newRow("at the press") << 100.4 << 100.4 << 3;
+        QTest::newRow("0.9 s held") << 100.4 << 101.3 << 3;
+        QTest::newRow("1 s held") << 100.4 << 101.4 << 2;
+        QTest::newRow("2.9 s held") << 100.4 << 103.3 << 1;
+        QTest::newRow("3 s held: done") << 100.4 << 103.4 << 0;
+        QTest::newRow("across midnight, 2.5 s") << 86399.0 << 1.5 << 1;
+        QTest::newRow("across midnight, 3.5 s") << 86399.0 << 2.5 << 0;
+        QTest::newRow("clock set back") << 500.0 << 440.0 << 3;
+    }
+    void holdCountdown()
+    {
+        QFETCH(double, press);
+        QFETCH(double, now);
+        QFETCH(int, left);
+        QCOMPARE(holdSecondsLeft(press, now), left);
     }
 };
 

@@ -4,31 +4,52 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="57"/>
+        <location filename="../src/app/commandline.cpp" line="74"/>
         <source>A program for young children to learn forty kinds of fish.</source>
         <translation>小さな子どもが四十種類の魚をおぼえるためのプログラムです。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="49"/>
+        <location filename="../src/app/commandline.cpp" line="50"/>
         <source>Use the media folder DIR.</source>
         <translation>メディアのフォルダ DIR を使います。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="51"/>
+        <location filename="../src/app/commandline.cpp" line="52"/>
         <source>Check the media folder DIR (or the one the program would use), report every problem and end. Exit status 0: complete; 1: the program would stop; 2: warnings only.</source>
         <translation>メディアのフォルダ DIR（指定がなければプログラムが使うフォルダ）を調べ、問題をすべて知らせて終わります。終了コード 0: 問題なし、1: プログラムが止まる問題あり、2: 注意だけ。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="54"/>
+        <location filename="../src/app/commandline.cpp" line="55"/>
         <source>Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.</source>
         <translation>全画面で始めます。どの画面も画面いっぱいに拡大します。F11 で切り替え、Esc で戻ります。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="55"/>
+        <location filename="../src/app/commandline.cpp" line="57"/>
+        <source>Classroom mode: start full screen and stay so. The window&apos;s close button, Alt+F4, Escape and F11 neither end nor shrink it; the menu&apos;s お わ り button ends the program only when held down for three seconds, counting down on its face.</source>
+        <translation>教室モード: 全画面で始め、全画面のままにします。ウィンドウの閉じるボタン、Alt+F4、Esc、F11 では終わらず、小さくもなりません。メニューの「お わ り」ボタンは三秒おしつづけたときだけプログラムを終わります（ボタンに残りの秒数が出ます）。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="61"/>
+        <source>Use FILE as the drill set instead of the media folder&apos;s 説明/drill.txt: one fish a line, by number (1-40) or by name in hiragana, # starting a comment, in UTF-8 or code page 932. The drill asks only those fish and dims the other names. Also the set that --check-media checks and --print-cards prints.</source>
+        <translation>メディアのフォルダの 説明/drill.txt のかわりに FILE をドリルの魚の組として使います。一行に魚ひとつを番号（1〜40）かひらがなの名前で書き、# から後はコメントです（UTF-8 かコードページ 932）。ドリルはその魚だけを出し、ほかの名前はうすく表示します。--check-media が調べ、--print-cards が印刷するのもこの組です。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="67"/>
+        <source>Write an A4 PDF of fish cards to FILE and end, without opening a window: each fish&apos;s picture and name with cut lines between the cards, then a page of the names to tick; all forty fish, or those of the drill set. Nothing is written if it fails (exit status 1). The only file the program ever writes.</source>
+        <translation>魚カードの A4 の PDF を FILE に書いて終わります（ウィンドウは開きません）。カードごとに魚の絵と名前、カードの間に切り取り線、最後にチェックするための名前の一覧のページがつきます。四十種類すべてか、ドリルの組の魚です。失敗したときは何も書きません（終了コード 1）。プログラムが書くファイルはこれだけです。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="72"/>
         <source>With --check-media: the folder to check.</source>
         <translation>--check-media と一緒に: 調べるフォルダ。</translation>
     </message>
     <message>
+        <location filename="../src/app/cardprinter.cpp" line="99"/>
+        <source>cannot write the fish cards to %1: %2</source>
+        <translation>魚カードを %1 に書けません: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cardprinter.cpp" line="155"/>
         <location filename="../src/app/startup.cpp" line="137"/>
         <source>No media folder found; looked in: %1</source>
         <translation>メディアのフォルダが見つかりません。探した場所: %1</translation>
@@ -37,107 +58,134 @@
 <context>
     <name>MediaCheck</name>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="59"/>
+        <location filename="../src/app/mediacheck.cpp" line="61"/>
         <source>the picture is %1 × %2 pixels, larger than its frame of %3 × %4; it reaches beyond it</source>
         <translation>絵が %1 × %2 ピクセルで、枠の %3 × %4 より大きく、はみ出します</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="64"/>
+        <location filename="../src/app/mediacheck.cpp" line="66"/>
         <source>the picture cannot be shown (%1)</source>
         <translation>絵を表示できません（%1）</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="77"/>
+        <location filename="../src/app/mediacheck.cpp" line="79"/>
         <source>the sound is missing; the program is silent there</source>
         <translation>音がありません。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="76"/>
+        <location filename="../src/app/mediacheck.cpp" line="78"/>
         <source>the sound cannot be read (%1); the program is silent there</source>
         <translation>音を読めません（%1）。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="75"/>
+        <location filename="../src/app/mediacheck.cpp" line="77"/>
         <source>%1; the program is silent there</source>
         <translation>%1。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="104"/>
+        <location filename="../src/app/mediacheck.cpp" line="106"/>
         <source>entry %1 (%2) is too wide for its line: %3 pixels of %4</source>
         <translation>%1 番目の項目（%2）が長すぎて行に入りません: %4 ピクセルのところ %3 ピクセルあります</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="115"/>
+        <location filename="../src/app/mediacheck.cpp" line="117"/>
         <source>the name list cannot be read (%1)</source>
         <translation>名前のファイルを読めません（%1）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="123"/>
+        <location filename="../src/app/mediacheck.cpp" line="125"/>
         <source>not code page 932 (Shift_JIS): entries %1 cannot be read</source>
         <translation>
             <numerusform>CP932（シフトJIS）ではありません: %1 番目の項目を読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="121"/>
+        <location filename="../src/app/mediacheck.cpp" line="123"/>
         <source>read as UTF-8, but entries %1 are not UTF-8</source>
         <translation>
             <numerusform>UTF-8 として読みましたが、%1 番目の項目が UTF-8 ではありません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="110"/>
+        <location filename="../src/app/mediacheck.cpp" line="112"/>
         <source>only %n entries; the lookup screen needs %1</source>
         <translation>
             <numerusform>項目が %n 個しかありません。魚しらべの画面には %1 個いります</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="129"/>
+        <location filename="../src/app/mediacheck.cpp" line="131"/>
         <source>read as UTF-8</source>
         <translation>UTF-8 として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="131"/>
+        <location filename="../src/app/mediacheck.cpp" line="133"/>
         <source>read as code page 932 (Shift_JIS)</source>
         <translation>CP932（シフトJIS）として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="158"/>
+        <location filename="../src/app/mediacheck.cpp" line="144"/>
+        <source>line %1: no fish is called &quot;%2&quot;; write a number from 1 to 40 or a name as the list shows it</source>
+        <translation>%1 行目: 「%2」という魚はいません。1 から 40 の番号か、一覧にあるとおりの名前を書いてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="149"/>
+        <source>line %1: &quot;%2&quot; is named before; the drill asks it once</source>
+        <translation>%1 行目: 「%2」は前の行にもあります。ドリルでは一度だけ出します</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="154"/>
+        <source>the drill set names no fish</source>
+        <translation>ドリルの組に魚がひとつもありません</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="156"/>
+        <source>the drill asks %n fish</source>
+        <translation>
+            <numerusform>ドリルは %n 種類の魚を出します</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="159"/>
+        <source>the drill set cannot be read (%1)</source>
+        <translation>ドリルの組が読めません（%1）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="188"/>
         <source>note</source>
         <translation>お知らせ</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="169"/>
+        <location filename="../src/app/mediacheck.cpp" line="199"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2、%3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="170"/>
+        <location filename="../src/app/mediacheck.cpp" line="200"/>
         <source>%n errors</source>
         <translation>
             <numerusform>エラー %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="171"/>
+        <location filename="../src/app/mediacheck.cpp" line="201"/>
         <source>%n warnings</source>
         <translation>
             <numerusform>注意 %n 件</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="156"/>
+        <location filename="../src/app/mediacheck.cpp" line="186"/>
         <source>error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="157"/>
+        <location filename="../src/app/mediacheck.cpp" line="187"/>
         <source>warning</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="167"/>
+        <location filename="../src/app/mediacheck.cpp" line="197"/>
         <source>%1: the media folder is complete</source>
         <translation>%1: メディアのフォルダに問題はありません</translation>
     </message>
@@ -235,37 +283,47 @@
         <translation>項目が%2個ありません（%1個しかありません）</translation>
     </message>
     <message>
+        <location filename="../src/media/mediaerror.cpp" line="51"/>
+        <source>line %1: no fish is called &quot;%3&quot;</source>
+        <translation>%1行目: 「%3」という魚はいません</translation>
+    </message>
+    <message>
         <location filename="../src/media/mediaerror.cpp" line="52"/>
+        <source>the drill set names no fish</source>
+        <translation>ドリルの組に魚がひとつもありません</translation>
+    </message>
+    <message>
+        <location filename="../src/media/mediaerror.cpp" line="54"/>
         <source>the media folders (音, 画像, 説明) are not found</source>
         <translation>メディアのフォルダ（音・画像・説明）が見つかりません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="53"/>
+        <location filename="../src/media/mediaerror.cpp" line="55"/>
         <source>not a WAV sound</source>
         <translation>WAV の音ではありません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="54"/>
+        <location filename="../src/media/mediaerror.cpp" line="56"/>
         <source>the sound&apos;s format block is cut short</source>
         <translation>音の形式の部分が途中で切れています</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="56"/>
+        <location filename="../src/media/mediaerror.cpp" line="58"/>
         <source>the sound is not in a format the program plays (PCM WAV)</source>
         <translation>プログラムが鳴らせる形式（PCM の WAV）ではありません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="58"/>
+        <location filename="../src/media/mediaerror.cpp" line="60"/>
         <source>the sound has no format block before its samples</source>
         <translation>音のデータの前に形式の部分がありません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="59"/>
+        <location filename="../src/media/mediaerror.cpp" line="61"/>
         <source>the sound holds no samples</source>
         <translation>音のデータが入っていません</translation>
     </message>
     <message>
-        <location filename="../src/media/mediaerror.cpp" line="60"/>
+        <location filename="../src/media/mediaerror.cpp" line="62"/>
         <source>the sound is cut short</source>
         <translation>音のファイルが途中で切れています</translation>
     </message>
@@ -273,33 +331,33 @@
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="22"/>
+        <location filename="../src/app/commandline.cpp" line="23"/>
         <source>Displays help on commandline options.</source>
         <translation>コマンドラインオプションのヘルプを表示する。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="23"/>
-        <location filename="../src/app/commandline.cpp" line="105"/>
+        <location filename="../src/app/commandline.cpp" line="24"/>
+        <location filename="../src/app/commandline.cpp" line="126"/>
         <source>Displays help including Qt specific options.</source>
         <translation>Qt 固有のオプションも含めてヘルプを表示する。</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="131"/>
+        <location filename="../src/app/commandline.cpp" line="155"/>
         <source>Usage: %1</source>
         <translation>使い方: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="131"/>
+        <location filename="../src/app/commandline.cpp" line="155"/>
         <source>[options]</source>
         <translation>[オプション]</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="133"/>
+        <location filename="../src/app/commandline.cpp" line="157"/>
         <source>Options:</source>
         <translation>オプション:</translation>
     </message>
     <message>
-        <location filename="../src/app/commandline.cpp" line="136"/>
+        <location filename="../src/app/commandline.cpp" line="160"/>
         <source>Arguments:</source>
         <translation>引数:</translation>
     </message>

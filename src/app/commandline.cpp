@@ -7,6 +7,7 @@
 #include "app/terminaltext.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
@@ -52,6 +53,22 @@ CommandLine::CommandLine(bool wideText)
                 "Exit status 0: complete; 1: the program would stop; 2: warnings only.")),
       fullScreen_(QStringLiteral("fullscreen"),
                   QCoreApplication::translate("CommandLine", "Start full screen, every screen scaled to fill it. F11 switches, Escape leaves.")),
+      kiosk_(QStringLiteral("kiosk"),
+             QCoreApplication::translate("CommandLine", "Classroom mode: start full screen and stay so. The window's close button, Alt+F4, "
+                "Escape and F11 neither end nor shrink it; the menu's お わ り button ends the program only when held "
+                "down for three seconds, counting down on its face.")),
+      drillSet_(QStringLiteral("drill-set"),
+                QCoreApplication::translate("CommandLine", "Use FILE as the drill set instead of the media folder's 説明/drill.txt: "
+                   "one fish a line, by number (1-40) or by name in hiragana, # starting a comment, in UTF-8 or code page 932. "
+                   "The drill asks only those fish and dims the other names. Also the set that --check-media checks and "
+                   "--print-cards prints."),
+                QStringLiteral("FILE")),
+      cards_(QStringLiteral("print-cards"),
+             QCoreApplication::translate("CommandLine", "Write an A4 PDF of fish cards to FILE and end, without opening a window: "
+                "each fish's picture and name with cut lines between the cards, then a page of the names to tick; "
+                "all forty fish, or those of the drill set. Nothing is written if it fails (exit status 1). "
+                "The only file the program ever writes."),
+             QStringLiteral("FILE")),
       folderText_(QCoreApplication::translate("CommandLine", "With --check-media: the folder to check."))
 {
     parser_.setApplicationDescription(QCoreApplication::translate("CommandLine", "A program for young children to learn forty kinds of fish."));
@@ -60,6 +77,9 @@ CommandLine::CommandLine(bool wideText)
     parser_.addOption(media_);
     parser_.addOption(check_);
     parser_.addOption(fullScreen_);
+    parser_.addOption(kiosk_);
+    parser_.addOption(drillSet_);
+    parser_.addOption(cards_);
     parser_.addPositionalArgument(QStringLiteral("DIR"), folderText_,
                                   QStringLiteral("[DIR]"));
 }
@@ -74,12 +94,13 @@ bool CommandLine::printsOnly(int argc, char *argv[])
     return !commandLine.parser_.parse(arguments) || commandLine.asksToPrint();
 }
 
-// Every option but those that say how the window opens prints and ends:
-// help, the version, the media check.
+// Every option but those that say what the window shows prints and ends:
+// help, the version, the media check, the fish cards.
 bool CommandLine::asksToPrint() const
 {
     return std::ranges::any_of(parser_.optionNames(), [this](const QString &name) {
-        return !media_.names().contains(name) && !fullScreen_.names().contains(name);
+        return !media_.names().contains(name) && !fullScreen_.names().contains(name) &&
+               !kiosk_.names().contains(name) && !drillSet_.names().contains(name);
     });
 }
 
@@ -107,6 +128,9 @@ QString CommandLine::wideHelpText(const QString &program) const
         {namesOf(media_), media_.description()},
         {namesOf(check_), check_.description()},
         {namesOf(fullScreen_), fullScreen_.description()},
+        {namesOf(kiosk_), kiosk_.description()},
+        {namesOf(drillSet_), drillSet_.description()},
+        {namesOf(cards_), cards_.description()},
     };
     const std::vector<Entry> arguments{
         {QStringLiteral("DIR"), folderText_}};
@@ -146,6 +170,18 @@ std::optional<QString> CommandLine::mediaFolder() const
     if (parser_.isSet(media_))
         return parser_.value(media_);
     return std::nullopt;
+}
+
+std::optional<QString> CommandLine::drillSet() const
+{
+    if (!parser_.isSet(drillSet_))
+        return std::nullopt;
+    return QFileInfo(parser_.value(drillSet_)).absoluteFilePath();
+}
+
+std::optional<QString> CommandLine::cardsFile() const
+{
+    return parser_.isSet(cards_) ? std::optional(parser_.value(cards_)) : std::nullopt;
 }
 
 } // namespace sakana

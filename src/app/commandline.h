@@ -22,7 +22,7 @@ public:
 
     // Whether the arguments ask for a run that prints and ends rather than
     // opening a window, and so needs no display: help, the version, the
-    // media check, and a command line the parser rejects. Decided from argv
+    // media check, the fish cards, and a command line the parser rejects. Decided from argv
     // alone, before the application exists.
     static bool printsOnly(int argc, char *argv[]);
 
@@ -38,6 +38,12 @@ public:
 
     bool checksMedia() const { return parser_.isSet(check_); }
     bool fullScreen() const { return parser_.isSet(fullScreen_); }
+    bool kiosk() const { return parser_.isSet(kiosk_); }
+    // The drill set the command line names, made absolute from the working
+    // directory, if it names one.
+    std::optional<QString> drillSet() const;
+    // The PDF of fish cards to write, if asked for.
+    std::optional<QString> cardsFile() const;
     // The media folder the command line names, if it names one.
     std::optional<QString> mediaFolder() const;
 
@@ -51,6 +57,9 @@ private:
     QCommandLineOption media_;
     QCommandLineOption check_;
     QCommandLineOption fullScreen_;
+    QCommandLineOption kiosk_;
+    QCommandLineOption drillSet_;
+    QCommandLineOption cards_;
     QString folderText_;
 };
 

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/cardprinter.h"
 #include "app/commandline.h"
 #include "app/errorreport.h"
 #include "app/language.h"
@@ -59,10 +60,14 @@ int main(int argc, char *argv[])
 
     const QString programDirectory = QCoreApplication::applicationDirPath();
     const std::optional<QString> named = commandLine.mediaFolder();
-    const std::optional<sakana::MediaFolder> media =
+    std::optional<sakana::MediaFolder> media =
         named ? std::optional(sakana::MediaFolder(*named)) : sakana::MediaFolder::find(programDirectory);
+    if (const std::optional<QString> drillSet = commandLine.drillSet(); drillSet && media)
+        media->useDrillSet(*drillSet);
     if (commandLine.checksMedia())
         return sakana::checkMedia(media, programDirectory);
+    if (const std::optional<QString> cards = commandLine.cardsFile())
+        return sakana::printFishCards(*cards, media, programDirectory);
 
     // One look on every desktop, in which a button's face shows its colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -82,6 +87,7 @@ int main(int argc, char *argv[])
     sakana::ScreenSwitcher screens({*media, sounds, clock, random, errors}, [] { QCoreApplication::exit(0); },
                                    sakana::windowsFor(QGuiApplication::platformName()));
     screens.setFullScreen(commandLine.fullScreen());
+    screens.setKiosk(commandLine.kiosk());
 
     // The menu opens inside the event loop, where a failing step is reported.
     QTimer::singleShot(0, app.get(), sakana::guarded(errors, [&screens, &sounds] {

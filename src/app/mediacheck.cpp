@@ -9,6 +9,7 @@
 #include "media/soundbank.h"
 #include "media/textfile.h"
 #include "quiz/catalogue.h"
+#include "quiz/drillset.h"
 #include "quiz/namelist.h"
 #include "screens/lookup/lookupdesign.h"
 #include "ui/pause.h"
@@ -41,6 +42,7 @@ public:
             case MediaFile::Role::Picture: checkPicture(file.path, {}); break;
             case MediaFile::Role::Sound: checkSound(sounds.sounds().at(*sounds.indexOf(*file.sound))); break;
             case MediaFile::Role::NameList: checkNameList(file.path); break;
+            case MediaFile::Role::DrillSet: checkDrillSet(file.path); break;
             }
         }
         checkVoiceLengths(sounds);
@@ -165,6 +167,34 @@ private:
             add(path, QCoreApplication::translate("MediaCheck", "read as UTF-8"), MediaProblem::Kind::Note);
         else if (encoding == TextFile::Encoding::ShiftJis)
             add(path, QCoreApplication::translate("MediaCheck", "read as code page 932 (Shift_JIS)"), MediaProblem::Kind::Note);
+    }
+
+    // The set in use: the folder's own, where it has one, or the file named.
+    void checkDrillSet(const QString &path)
+    {
+        if (!hasDrillSet(media_))
+            return;
+        try {
+            const DrillSetEntries read = readDrillSetEntries(path);
+            for (const DrillSetLine &unknown : read.unknown) {
+                add(path, QCoreApplication::translate("MediaCheck", "line %1: no fish is called \"%2\"; write a number from 1 to 40 or a name as the list shows it")
+                              .arg(unknown.line).arg(unknown.entry),
+                    MediaProblem::Kind::Stops);
+            }
+            for (const DrillSetLine &repeated : read.repeated) {
+                add(path, QCoreApplication::translate("MediaCheck", "line %1: \"%2\" is named before; the drill asks it once")
+                              .arg(repeated.line).arg(repeated.entry),
+                    MediaProblem::Kind::Note);
+            }
+            if (read.fish.none())
+                add(path, QCoreApplication::translate("MediaCheck", "the drill set names no fish"), MediaProblem::Kind::Stops);
+            else
+                add(path, QCoreApplication::translate("MediaCheck", "the drill asks %n fish", nullptr, int(read.fish.count())),
+                    MediaProblem::Kind::Note);
+        } catch (const MediaError &error) {
+            add(path, QCoreApplication::translate("MediaCheck", "the drill set cannot be read (%1)").arg(error.translatedReason()),
+                MediaProblem::Kind::Stops);
+        }
     }
 
     const MediaFolder &media_;

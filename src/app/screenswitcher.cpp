@@ -84,6 +84,7 @@ void ScreenSwitcher::go(Destination destination)
     auto &slot = screens_[slotOf(destination)];
     if (!slot)
         slot = make(destination);
+    slot->setKiosk(kiosk_);
     slot->open(fullScreen_, host_.get());
 }
 

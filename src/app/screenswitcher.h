@@ -50,6 +50,13 @@ public:
     // Whether the next screen opens full screen. Each screen after it opens
     // as the one before it was left.
     void setFullScreen(bool on) { fullScreen_ = on; }
+    // Classroom mode: every screen full screen and kept so, and the program
+    // ended only by holding お わ り (see Screen::setKiosk).
+    void setKiosk(bool on)
+    {
+        kiosk_ = on;
+        fullScreen_ = fullScreen_ || on;
+    }
 
     // The screen, or null before its first opening.
     Screen *screen(Destination destination) const;
@@ -67,6 +74,7 @@ private:
     std::array<std::unique_ptr<Screen>, 3> screens_{};
     bool ended_ = false;
     bool fullScreen_ = false;
+    bool kiosk_ = false;
 };
 
 } // namespace sakana

@@ -15,8 +15,8 @@ namespace {
 
 constexpr char kContext[] = "MediaError";
 
-// The English source text of the sentence; %1 stands for the entry, %2 for
-// the limit.
+// The English source text of the sentence; %1 stands for the entry (or the
+// line), %2 for the limit, %3 for the text.
 const char *sourceText(MediaError::Problem problem, MediaError::FileKind kind)
 {
     using Problem = MediaError::Problem;
@@ -48,6 +48,8 @@ const char *sourceText(MediaError::Problem problem, MediaError::FileKind kind)
     case Problem::NoShiftJis:
         return QT_TRANSLATE_NOOP("MediaError", "this computer has no way to read Shift_JIS characters");
     case Problem::TooFewEntries: return QT_TRANSLATE_NOOP("MediaError", "fewer than %2 entries (only %1)");
+    case Problem::UnknownFish: return QT_TRANSLATE_NOOP("MediaError", "line %1: no fish is called \"%3\"");
+    case Problem::NoFishChosen: return QT_TRANSLATE_NOOP("MediaError", "the drill set names no fish");
     case Problem::NoMediaFolder:
         return QT_TRANSLATE_NOOP("MediaError", "the media folders (音, 画像, 説明) are not found");
     case Problem::NotAWave: return QT_TRANSLATE_NOOP("MediaError", "not a WAV sound");
@@ -63,9 +65,10 @@ const char *sourceText(MediaError::Problem problem, MediaError::FileKind kind)
 }
 
 // The numbers put into a translated text.
-QString filled(const QString &text, MediaError::Problem problem, int entry, int limit)
+QString filled(const QString &text, MediaError::Problem problem, int entry, int limit, const QString &detail = {})
 {
     switch (problem) {
+    case MediaError::Problem::UnknownFish: return text.arg(entry).replace(QStringLiteral("%3"), detail);
     case MediaError::Problem::EntryTooLong:
     case MediaError::Problem::TooFewEntries: return text.arg(entry).arg(limit);
     case MediaError::Problem::EntryNotShiftJis:
@@ -75,9 +78,9 @@ QString filled(const QString &text, MediaError::Problem problem, int entry, int 
 }
 
 std::string englishLine(const QString &file, MediaError::Problem problem, MediaError::FileKind kind, int entry,
-                        int limit)
+                        int limit, const QString &detail = {})
 {
-    const QString sentence = filled(QString::fromUtf8(sourceText(problem, kind)), problem, entry, limit);
+    const QString sentence = filled(QString::fromUtf8(sourceText(problem, kind)), problem, entry, limit, detail);
     return (file + QStringLiteral(": ") + sentence).toStdString();
 }
 
@@ -109,16 +112,22 @@ MediaError::MediaError(QString file, FileKind kind)
 {
 }
 
+MediaError::MediaError(QString file, Problem problem, int line, QString text)
+    : file_(std::move(file)), problem_(problem), entry_(line), text_(std::move(text)),
+      message_(englishLine(file_, problem_, kind_, entry_, limit_, text_))
+{
+}
+
 QString MediaError::reason() const
 {
     const char *source = sourceText(problem_, kind_);
     const QString text = japanese().translate(kContext, source);
-    return filled(text.isEmpty() ? QString::fromUtf8(source) : text, problem_, entry_, limit_);
+    return filled(text.isEmpty() ? QString::fromUtf8(source) : text, problem_, entry_, limit_, text_);
 }
 
 QString MediaError::translatedReason() const
 {
-    return filled(QCoreApplication::translate(kContext, sourceText(problem_, kind_)), problem_, entry_, limit_);
+    return filled(QCoreApplication::translate(kContext, sourceText(problem_, kind_)), problem_, entry_, limit_, text_);
 }
 
 } // namespace sakana

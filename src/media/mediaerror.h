@@ -33,6 +33,8 @@ public:
         EntryNotUtf8,      // name list entry `entry` is not UTF-8, in a UTF-8 file
         NoShiftJis,        // the system cannot decode code page 932 at all
         TooFewEntries,     // only `entry` entries where `limit` are needed
+        UnknownFish,       // drill set line `entry` names no fish: `text`
+        NoFishChosen,      // the drill set names no fish at all
         NoMediaFolder,     // none of the places looked in holds the media folders
         NotAWave,          // a sound that is not a RIFF WAVE file
         WaveFormatCutShort,
@@ -46,6 +48,8 @@ public:
 
     MediaError(QString file, Problem problem, int entry = 0, int limit = 0);
     MediaError(QString file, FileKind kind);
+    // A line of a text file and what stands on it.
+    MediaError(QString file, Problem problem, int line, QString text);
 
     const QString &file() const noexcept { return file_; }
 
@@ -64,6 +68,7 @@ private:
     FileKind kind_ = FileKind::Unknown;
     int entry_ = 0;
     int limit_ = 0;
+    QString text_;
     std::string message_;
 };
 

@@ -92,6 +92,11 @@ QString MediaFolder::nameList() const
     return path(kTextFolder, QStringLiteral("name.txt"));
 }
 
+QString MediaFolder::drillSet() const
+{
+    return drillSetNamed() ? drillSetNamed_ : path(kTextFolder, QStringLiteral("drill.txt"));
+}
+
 std::vector<MediaFile> MediaFolder::files() const
 {
     std::vector<MediaFile> files;
@@ -102,6 +107,7 @@ std::vector<MediaFile> MediaFolder::files() const
     for (const Sound &each : sounds())
         files.push_back({MediaFile::Role::Sound, sound(each), 0, std::nullopt, each});
     files.push_back({MediaFile::Role::NameList, nameList(), 0, std::nullopt, std::nullopt});
+    files.push_back({MediaFile::Role::DrillSet, drillSet(), 0, std::nullopt, std::nullopt});
     return files;
 }
 

@@ -25,7 +25,7 @@ inline constexpr std::array kAllPictures{Picture::RightMark, Picture::WrongMark,
 
 // One file of the media folder and what it is for.
 struct MediaFile {
-    enum class Role { FishPicture, Picture, Sound, NameList };
+    enum class Role { FishPicture, Picture, Sound, NameList, DrillSet };
     Role role = Role::FishPicture;
     QString path;
     int fishNo = 0;                  // FishPicture: 1 to 40
@@ -64,14 +64,21 @@ public:
     QString fishPicture(int fishNo) const;
     QString picture(Picture picture) const;
     QString nameList() const;
+    // The fish the drill asks, "drill.txt" beside the name list, or the file
+    // the teacher named instead (--drill-set). The folder's own may be
+    // missing, and then the drill asks all forty; a file named must be there.
+    QString drillSet() const;
+    void useDrillSet(const QString &file) { drillSetNamed_ = file; }
+    bool drillSetNamed() const { return !drillSetNamed_.isEmpty(); }
     // Every file the folder may hold, in this order: the fish pictures 1 to
-    // 40, the other pictures, the sounds, the name list.
+    // 40, the other pictures, the sounds, the name list, the drill set.
     std::vector<MediaFile> files() const;
 
 private:
     QString path(const QString &folder, const QString &file) const;
 
     QString root_;
+    QString drillSetNamed_;
 };
 
 } // namespace sakana

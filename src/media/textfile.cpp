@@ -140,6 +140,7 @@ std::optional<QString> TextFile::readEntry()
     if (peekByte() < 0)
         return std::nullopt;
 
+    entryLine_ = line_;
     QByteArray bytes;
     int c = takeByte();
     while (isBlank(c))
@@ -168,6 +169,8 @@ std::optional<QString> TextFile::readEntry()
                     takeByte();
                 c = lf;
             }
+            if (c == lf)
+                ++line_;
             append(bytes, static_cast<char>(c));
         }
         keep = bytes.size();
@@ -180,6 +183,8 @@ std::optional<QString> TextFile::readEntry()
     }
     if (c == cr && peekByte() == lf)
         takeByte();
+    if (c == cr || c == lf)
+        ++line_;
 
     trimTrailingBlanks(bytes, keep);
     QString text = decode(bytes);

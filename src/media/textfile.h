@@ -106,6 +106,10 @@ public:
     // is not valid code page 932 or when it is too long.
     std::optional<QString> readEntry();
 
+    // The line the entry last read starts on, counting from 1: every line
+    // end (CR LF, CR or LF, inside quotes too) starts a new line.
+    int entryLine() const noexcept { return entryLine_; }
+
     // How the file is decoded, as far as it has been read.
     Encoding encoding() const noexcept { return encoding_; }
 
@@ -128,6 +132,8 @@ private:
     qsizetype position_ = 0;
     bool atEnd_ = false;
     int entriesRead_ = 0;
+    int line_ = 1;       // the line the next byte stands on
+    int entryLine_ = 0;  // where the entry last read starts
     bool firstChunk_ = true;
     Encoding encoding_ = Encoding::Undecided;
 };

@@ -39,6 +39,9 @@ inline constexpr Bgr kSalmonPink{0x8080FF};
 // pointer.
 inline constexpr Bgr kNameNormal = kDarkBlue;
 inline constexpr Bgr kNameMarked = kRed;
+// The text of a name the drill does not ask: grey, and still clear on the
+// names' blue.
+inline constexpr Bgr kNameDimmed{0xB8A0A0};
 } // namespace colours
 
 } // namespace sakana

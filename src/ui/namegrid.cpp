@@ -84,8 +84,11 @@ void NameKeys::focusInEvent(QFocusEvent *event)
     // would start.
     const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (tabbed && grid_.highlighted() == 0) {
-        grid_.lastPointed_ = 1;
-        grid_.highlight(1);
+        int first = 1;
+        while (first < kFishCount && !grid_.isOffered(first))
+            ++first;
+        grid_.lastPointed_ = first;
+        grid_.highlight(first);
     }
     if (tabbed)
         grid_.keyboardMovedTo(grid_.highlighted());
@@ -99,7 +102,8 @@ void NameKeys::focusOutEvent(QFocusEvent *event)
 }
 
 NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
-    : QObject(&window), keys_(new NameKeys(*this, window)), restTimer_(new QTimer(this))
+    : QObject(&window), textColour_(design.foreColour.value_or(Bgr{})), keys_(new NameKeys(*this, window)),
+      restTimer_(new QTimer(this))
 {
     restTimer_->setObjectName(QStringLiteral("restTimer"));
     restTimer_->setSingleShot(true);
@@ -114,11 +118,18 @@ NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
         label->setObjectName(QStringLiteral("name%1").arg(fishNo));
         labels_[std::size_t(fishNo - 1)] = label;
         connect(label, &Control::clicked, this, [this, fishNo] {
+            if (!isOffered(fishNo))
+                return;
             // The click says the name: the rest would say it again.
             restTimer_->stop();
             emit nameClicked(fishNo);
         });
-        connect(label, &Control::pointerMoved, this, [this, fishNo] { pointerOverName(fishNo); });
+        connect(label, &Control::pointerMoved, this, [this, fishNo] {
+            if (isOffered(fishNo))
+                pointerOverName(fishNo);
+            else
+                pointerOverBackground();
+        });
         // A finger has no pointer to move away: once it is lifted, the name
         // is left as the pointer would leave it for the background.
         connect(label, &Control::touchReleased, this, [this, fishNo] {
@@ -210,7 +221,14 @@ void NameGrid::move(GridMove step)
 {
     if (!takesInput())
         return;
-    const int next = nameAfterMove(highlighted_, step);
+    // A step onto a dimmed name goes on past it: up or down its column, and
+    // from a step across, down the other column.
+    int next = nameAfterMove(highlighted_, step);
+    const GridMove along = step == GridMove::Up ? GridMove::Up : GridMove::Down;
+    for (int tries = 1; tries < kFishCount && !isOffered(next); ++tries)
+        next = nameAfterMove(next, tries % kColumnLength == 0 ? GridMove::Right : along);
+    if (!isOffered(next))
+        return;
     lastPointed_ = next;
     highlight(next);
     keys_->setFocus(Qt::ShortcutFocusReason);
@@ -230,9 +248,16 @@ void NameGrid::chooseHighlighted()
         choose(highlighted_);
 }
 
+void NameGrid::setOffered(const std::bitset<kFishCount> &offered)
+{
+    offered_ = offered;
+    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
+        label(fishNo)->setForeColour(isOffered(fishNo) ? textColour_ : colours::kNameDimmed);
+}
+
 void NameGrid::choose(int fishNo)
 {
-    if (!takesInput())
+    if (!takesInput() || !isOffered(fishNo))
         return;
     lastPointed_ = fishNo;
     highlight(fishNo);

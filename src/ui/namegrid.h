@@ -115,6 +115,10 @@ public:
     // Chooses a name as a click on it would; the highlight goes there, as
     // the pointer takes it there before a click.
     void choose(int fishNo);
+    // The names that take answers; the others show dimmed, and clicks, the
+    // pointer and the keys pass them by. All forty unless told.
+    void setOffered(const std::bitset<kFishCount> &offered);
+    bool isOffered(int fishNo) const { return offered_.test(std::size_t(fishNo - 1)); }
     // Whether the names take keys and choices: not while something covers
     // them. Without them the names leave the tab order.
     void setTakesInput(bool takes);
@@ -143,6 +147,8 @@ private:
 
     std::array<Label *, kFishCount> labels_{};
     std::bitset<kFishCount> marked_;  // the names shown red
+    std::bitset<kFishCount> offered_ = std::bitset<kFishCount>().set();
+    Bgr textColour_{};  // the design's, of a name offered
     NameKeys *keys_ = nullptr;
     QTimer *restTimer_ = nullptr;  // runs while the pointer rests on a name
     int highlighted_ = 0;  // the name red under the pointer or the keys; 0: none

@@ -6,6 +6,7 @@
 
 #include "media/soundplayer.h"
 #include "ui/form.h"
+#include "ui/hold.h"
 #include "ui/namegrid.h"
 
 #include <QPushButton>
@@ -41,6 +42,7 @@ void Screen::open(bool fullScreen, QWidget *host)
     if (isOpen())
         return;
     window_ = new ScreenWindow(host);  // deleted by close(), through Qt
+    window_->setKiosk(kiosk_);
     departure_ = new Departure(clock_, pauseStart_, window_);
     const Form form(*window_, windowDesign_, controlDesigns_);
     if (NameGrid *names = form.names())
@@ -84,6 +86,11 @@ void Screen::leaveOnClick(QPushButton *button, Destination destination)
         button->setDown(true);
         leavingBy_ = button;
     });
+}
+
+void Screen::leaveOnHold(QPushButton *button, Destination destination)
+{
+    on(new HoldToAct(*button, clock_), &HoldToAct::held, [this, destination] { navigator_.go(destination); });
 }
 
 } // namespace sakana

@@ -46,6 +46,10 @@ public:
     void close();
     bool isOpen() const { return window_ != nullptr; }
     ScreenWindow *window() const { return window_; }
+    // Classroom mode, for the windows opened from now on: see ScreenWindow;
+    // a button that ends the program must be held (leaveOnHold).
+    void setKiosk(bool on) { kiosk_ = on; }
+    bool kiosk() const { return kiosk_; }
 
 protected:
     // Finds the controls the screen drives in the window just built from its
@@ -69,6 +73,9 @@ protected:
     // wins and the pause counts from then. The button looks pressed until
     // the screen is left.
     void leaveOnClick(QPushButton *button, Destination destination);
+    // The button leaves at once, silently, once held down for kHoldSeconds
+    // (ui/hold.h); a shorter press does nothing.
+    void leaveOnHold(QPushButton *button, Destination destination);
     // A further pause of the open window, counting from the same start as the
     // pause before leaving: starting either makes both count from then.
     Pause *sharedPause() { return new Pause(clock_, pauseStart_, window_); }
@@ -90,6 +97,7 @@ private:
     // The button whose screen is coming: it stays pressed until then, so
     // that the child sees the click was taken.
     QPointer<QPushButton> leavingBy_;
+    bool kiosk_ = false;
     std::vector<QMetaObject::Connection> connections_;
 };
 

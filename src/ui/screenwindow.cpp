@@ -91,9 +91,15 @@ ScreenWindow::ScreenWindow(QWidget *host) : QWidget(host)
     // On the whole window, whichever control has the keyboard. Escape never
     // does more than leave full screen.
     auto *toggle = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(toggle, &QShortcut::activated, this, [this] { setFullScreen(!fullScreen_); });
+    connect(toggle, &QShortcut::activated, this, [this] {
+        if (!kiosk_)
+            setFullScreen(!fullScreen_);
+    });
     auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(leave, &QShortcut::activated, this, [this] { setFullScreen(false); });
+    connect(leave, &QShortcut::activated, this, [this] {
+        if (!kiosk_)
+            setFullScreen(false);
+    });
 }
 
 void ScreenWindow::setBackgroundPicture(const QPixmap &picture)
@@ -210,8 +216,12 @@ void ScreenWindow::windowStateChanged(Qt::WindowStates oldState)
 {
     // Taken out of full screen by the window system, the design goes back
     // to its own size.
-    if (fullScreen_ && oldState.testFlag(Qt::WindowFullScreen) && !window()->isFullScreen())
-        setFullScreen(false);
+    if (fullScreen_ && oldState.testFlag(Qt::WindowFullScreen) && !window()->isFullScreen()) {
+        if (kiosk_)
+            window()->showFullScreen();
+        else
+            setFullScreen(false);
+    }
     updateScale();
 }
 
@@ -272,6 +282,10 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent *event)
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
 {
+    if (kiosk_ && !closingByProgram_) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (!closingByProgram_)
         emit closedByUser();
@@ -279,7 +293,7 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
 
 void ScreenWindow::closedThroughWindowSystem()
 {
-    if (!closingByProgram_ && isVisible())
+    if (!closingByProgram_ && !kiosk_ && isVisible())
         emit closedByUser();
 }
 

@@ -21,6 +21,11 @@ namespace sakana {
 // design at the largest scale that fits the screen, centred, with its
 // background colour round it.
 //
+// In classroom mode (kiosk) it stays full screen: F11 and Escape do nothing,
+// a close through the window system (its close button, Alt+F4) is refused,
+// and the window goes back to full screen when the window system takes it
+// out.
+//
 // It is a window of its own, or the content of a host window shared by every
 // screen (see WindowHost); the window it is shown in is window().
 class ScreenWindow : public QWidget {
@@ -39,6 +44,8 @@ public:
     void showFullScreenOrNot(bool fullScreen);
     void setFullScreen(bool on);
     bool fullScreen() const { return fullScreen_; }
+    void setKiosk(bool on) { kiosk_ = on; }
+    bool kiosk() const { return kiosk_; }
     // The scale the design is drawn at.
     const Scale &scale() const { return scale_; }
 
@@ -75,6 +82,7 @@ private:
     bool fullScreen_ = false;  // as the program asked; the window system may take a moment
     bool fitted_ = false;      // windowed, drawn smaller than the design to fit the screen
     bool closingByProgram_ = false;
+    bool kiosk_ = false;
 };
 
 // The one window every screen is shown in, where the window system places

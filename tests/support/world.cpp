@@ -158,6 +158,9 @@ QTimer *pauseTimer(const QWidget *window, const QString &timerName)
 {
     if (!window)
         return nullptr;
+    // The clock check of a button held down (ui/hold.h).
+    if (timerName == QLatin1String("holdTimer"))
+        return window->findChild<QTimer *>(timerName);
     // The pause before leaving lies inside the window's departure; the
     // drill's pause after an answer is the window's own.
     const QObject *owner = nullptr;

@@ -98,7 +98,8 @@ public:
     void key(Qt::Key key);
     // The timer of a pause of the open screen, by the name the tests give
     // it: "departureTimer" (before leaving) or "feedbackTimer" (after an
-    // answer in the drill); null when the screen has no such pause.
+    // answer in the drill), or "holdTimer" (a button held in classroom
+    // mode); null when the screen has no such pause.
     QTimer *pauseTimer(const QString &timerName) const { return sakana::testing::pauseTimer(window(), timerName); }
     // Whether the pause of that name runs; the test fails when the open
     // screen has no such pause.

@@ -5,6 +5,7 @@
 #include "screens/drill/drillscreen.h"
 
 #include "media/soundplayer.h"
+#include "quiz/drillset.h"
 #include "screens/drill/drilldesign.h"
 #include "ui/accessibility.h"
 #include "ui/form.h"
@@ -110,12 +111,18 @@ void DrillScreen::build(const Form &form)
 
 void DrillScreen::load()
 {
+    // The teacher's set is read as the drill opens, so that a set changed
+    // between two lessons is the one asked; a faulty one is reported here.
+    const std::optional<FishSet> chosen = drillSetOf(media_);
+    fish_ = chosen.value_or(kAllFish);
+    if (chosen)
+        controls().names->setOffered(*chosen);
     startQuiz();
 }
 
 void DrillScreen::startQuiz()
 {
-    quiz_.start();
+    quiz_.start(fish_);
     beginRound();
 }
 

@@ -38,7 +38,8 @@ struct DrillControls {
     Announcer *announcer = nullptr;
 };
 
-// The drill: forty questions, one per fish in random order, each answered by
+// The drill: forty questions (or one for each fish of the teacher's set, the
+// other names dimmed), one per fish in random order, each answered by
 // a click on a name and followed by a short pause with the right or wrong
 // mark; then a medal or the fail notice, and for the fish missed a review
 // round of only those, asked the same way, until none is missed.
@@ -70,6 +71,7 @@ private:
 
     const MediaFolder &media_;
     Quiz quiz_;
+    FishSet fish_ = kAllFish;  // the fish the drill asks
     TwipsRectF frame_;   // where questions are centred, in whole twips
 };
 

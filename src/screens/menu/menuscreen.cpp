@@ -22,7 +22,13 @@ void MenuScreen::build(const Form &form)
     form.control<QWidget>("titleGlyph")->setAccessibleName(QStringLiteral("魚"));
     leaveOnClick(form.control<QPushButton>("toLookupButton"), Destination::Lookup);
     leaveOnClick(form.control<QPushButton>("toDrillButton"), Destination::Drill);
-    leaveOnClick(form.control<QPushButton>("quitButton"), Destination::End);
+    // In classroom mode a grown-up ends the program by holding お わ り; a
+    // child's tap does nothing.
+    auto *quit = form.control<QPushButton>("quitButton");
+    if (kiosk())
+        leaveOnHold(quit, Destination::End);
+    else
+        leaveOnClick(quit, Destination::End);
 }
 
 } // namespace sakana
