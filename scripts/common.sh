@@ -119,6 +119,17 @@ start_xvfb() {
 
 # Stops the display start_xvfb started and waits until it has ended, so that
 # whatever starts next never meets it still shutting down on the same number.
+# find_window TITLE [TENTHS]: the id of the visible window of that title,
+# waited for up to TENTHS tenths of a second (100); nothing when none came.
+find_window() {
+    local id="" _
+    for _ in $(seq "${2:-100}"); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] && echo "$id"
+}
+
 stop_xvfb() {
     [ -n "${XVFB_PID:-}" ] || return 0
     kill "$XVFB_PID" 2>/dev/null || true

@@ -98,15 +98,7 @@ if command -v pulseaudio >/dev/null; then
 fi
 
 # Waits for the window of that title and gives its id.
-window() {
-    local id=""
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || fail "no window '$1'"
-    echo "$id"
-}
+window() { find_window "$1" 300 || fail "no window '$1'"; }
 click() {  # window, x, y (pixels within the window)
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }

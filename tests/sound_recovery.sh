@@ -131,15 +131,7 @@ recorded_click() {
         END { if (b >= 1000) exit 1; print a + 0 }' || fail "the output was not silent before the click"
 }
 
-window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || fail "no window '$1'"
-    echo "$id"
-}
+window() { find_window "$1" 100 || fail "no window '$1'"; }
 
 if [ "$server" = pipewire ]; then
     dbus-daemon --session --fork --address="unix:path=$XDG_RUNTIME_DIR/bus" \

@@ -53,15 +53,7 @@ pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=nullsink
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 start_xvfb 1024x768x24 || fail "the virtual display did not start"
 
-window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || fail "no window '$1'"
-    echo "$id"
-}
+window() { find_window "$1" 100 || fail "no window '$1'"; }
 # Notes where in the recording the test acts: its size in bytes now.
 mark() { echo "$1 $(stat -c %s "$work/sound.raw")" >>"$work/events"; }
 
