@@ -37,107 +37,172 @@
 <context>
     <name>MediaCheck</name>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="59"/>
-        <source>the picture is %1 × %2 pixels, larger than its frame of %3 × %4; it reaches beyond it</source>
-        <translation>絵が %1 × %2 ピクセルで、枠の %3 × %4 より大きく、はみ出します</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="64"/>
-        <source>the picture cannot be shown (%1)</source>
-        <translation>絵を表示できません（%1）</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="77"/>
+        <location filename="../src/app/mediacheck.cpp" line="178"/>
         <source>the sound is missing; the program is silent there</source>
         <translation>音がありません。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="76"/>
+        <location filename="../src/app/mediacheck.cpp" line="177"/>
         <source>the sound cannot be read (%1); the program is silent there</source>
         <translation>音を読めません（%1）。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="75"/>
+        <location filename="../src/app/mediacheck.cpp" line="176"/>
         <source>%1; the program is silent there</source>
         <translation>%1。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="104"/>
+        <location filename="../src/app/mediacheck.cpp" line="214"/>
         <source>entry %1 (%2) is too wide for its line: %3 pixels of %4</source>
         <translation>%1 番目の項目（%2）が長すぎて行に入りません: %4 ピクセルのところ %3 ピクセルあります</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="115"/>
+        <location filename="../src/app/mediacheck.cpp" line="225"/>
         <source>the name list cannot be read (%1)</source>
         <translation>名前のファイルを読めません（%1）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="123"/>
+        <location filename="../src/app/mediacheck.cpp" line="233"/>
         <source>not code page 932 (Shift_JIS): entries %1 cannot be read</source>
         <translation>
             <numerusform>CP932（シフトJIS）ではありません: %1 番目の項目を読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="121"/>
+        <location filename="../src/app/mediacheck.cpp" line="231"/>
         <source>read as UTF-8, but entries %1 are not UTF-8</source>
         <translation>
             <numerusform>UTF-8 として読みましたが、%1 番目の項目が UTF-8 ではありません</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="75"/>
+        <source>put in a GIF, PNG or JPEG picture named one of %1</source>
+        <translation>GIF・PNG・JPEG の絵を、%1 のどれかの名前で入れてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="77"/>
+        <source>put in a GIF, PNG or JPEG picture under this name</source>
+        <translation>この名前で GIF・PNG・JPEG の絵を入れてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="79"/>
+        <source>put a picture file in its place</source>
+        <translation>かわりに絵のファイルを置いてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="81"/>
+        <source>save it as a GIF, PNG or JPEG picture</source>
+        <translation>GIF・PNG・JPEG の絵として保存し直してください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="83"/>
+        <source>save it again smaller (at most 32 MB)</source>
+        <translation>小さくして保存し直してください（32 MB まで）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="85"/>
+        <source>copy it again from where it came from, or save it anew</source>
+        <translation>元の場所からもう一度コピーするか、保存し直してください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="100"/>
+        <source>turned upright as its EXIF orientation says</source>
+        <translation>EXIF の向きのとおりに回して表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="107"/>
+        <source>the picture cannot be shown (%1); %2</source>
+        <translation>絵を表示できません（%1）。%2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="121"/>
+        <source>found a %1 picture under a .%2 name; it is shown all the same</source>
+        <translation>名前は .%2 ですが中身は %1 の絵です。そのまま表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="136"/>
+        <source>the picture is %1 × %2 pixels, larger than the lookup screen&apos;s frame of %3 × %4; it will be shown scaled to %5 × %6 there, and at its own size in the drill</source>
+        <translation>絵が %1 × %2 ピクセルで、魚しらべの枠の %3 × %4 より大きいので、そこでは %5 × %6 に縮めて表示します。ドリルではそのままの大きさです</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="139"/>
+        <source>the picture is %1 × %2 pixels, larger than its frames; it will be shown scaled to %3 × %4 in the lookup screen and %5 × %6 in the drill</source>
+        <translation>絵が %1 × %2 ピクセルで枠より大きいので、魚しらべでは %3 × %4、ドリルでは %5 × %6 に縮めて表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="157"/>
+        <source>the program shows fish 1 to %1 only; this picture is never shown</source>
+        <translation>魚は 1 から %1 までです。この絵は表示されません</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="160"/>
+        <source>never shown: %1 comes first for fish %2; remove one of the two</source>
+        <translation>表示されません: %2 番の魚には %1 が先に使われます。どちらかを取り除いてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="163"/>
+        <source>never shown: for fish %1 the program looks for %2; rename it to one of those</source>
+        <translation>表示されません: %1 番の魚の絵は %2 の名前で探します。そのどれかに名前を変えてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="199"/>
+        <source>the list goes on after entry %1; the program never shows what follows</source>
+        <translation>%1 番目より後にも項目があります。後の項目は表示されません</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="110"/>
+        <location filename="../src/app/mediacheck.cpp" line="220"/>
         <source>only %n entries; the lookup screen needs %1</source>
         <translation>
             <numerusform>項目が %n 個しかありません。魚しらべの画面には %1 個いります</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="129"/>
+        <location filename="../src/app/mediacheck.cpp" line="239"/>
         <source>read as UTF-8</source>
         <translation>UTF-8 として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="131"/>
+        <location filename="../src/app/mediacheck.cpp" line="241"/>
         <source>read as code page 932 (Shift_JIS)</source>
         <translation>CP932（シフトJIS）として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="158"/>
+        <location filename="../src/app/mediacheck.cpp" line="268"/>
         <source>note</source>
         <translation>お知らせ</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="169"/>
+        <location filename="../src/app/mediacheck.cpp" line="279"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2、%3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="170"/>
+        <location filename="../src/app/mediacheck.cpp" line="280"/>
         <source>%n errors</source>
         <translation>
             <numerusform>エラー %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="171"/>
+        <location filename="../src/app/mediacheck.cpp" line="281"/>
         <source>%n warnings</source>
         <translation>
             <numerusform>注意 %n 件</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="156"/>
+        <location filename="../src/app/mediacheck.cpp" line="266"/>
         <source>error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="157"/>
+        <location filename="../src/app/mediacheck.cpp" line="267"/>
         <source>warning</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="167"/>
+        <location filename="../src/app/mediacheck.cpp" line="277"/>
         <source>%1: the media folder is complete</source>
         <translation>%1: メディアのフォルダに問題はありません</translation>
     </message>
@@ -201,8 +266,8 @@
     </message>
     <message>
         <location filename="../src/media/mediaerror.cpp" line="40"/>
-        <source>the picture is not in the right format</source>
-        <translation>絵の形式が正しくありません</translation>
+        <source>the file is not a GIF, PNG or JPEG picture</source>
+        <translation>GIF・PNG・JPEG の絵ではありません</translation>
     </message>
     <message>
         <location filename="../src/media/mediaerror.cpp" line="42"/>
