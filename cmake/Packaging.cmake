@@ -13,7 +13,7 @@
 #                                        P/share/icons/hicolor/*/apps/io.github.sakana.Sakana.{png,svg}
 #                                        P/share/metainfo/io.github.sakana.Sakana.metainfo.xml
 #                                        P/share/man/man1/sakana.1.gz
-#                                        P/share/doc/sakana/{copyright,changelog.gz}
+#                                        P/share/doc/sakana/{copyright,changelog.gz,README.md}
 #                                        P/share/lintian/overrides/sakana
 #   scripts/package.sh                   sakana_<version>_<arch>.deb (cpack -G DEB in build/)
 #
@@ -147,6 +147,10 @@ install(FILES "${_sakana_gen}/sakana.1.gz"
 # /usr/share/common-licenses) and the release history.
 install(FILES "${_sakana_dist}/debian/copyright" "${_sakana_gen}/changelog.gz"
         DESTINATION "${CMAKE_INSTALL_DOCDIR}"
+        PERMISSIONS ${_sakana_file_permissions})
+# The guide to the program and to preparing a media folder, for a teacher
+# who has only the installed package.
+install(FILES "${CMAKE_SOURCE_DIR}/README.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}"
         PERMISSIONS ${_sakana_file_permissions})
 
 # Tells lintian which of its guesses do not fit this package.

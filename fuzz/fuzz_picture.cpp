@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Fuzzes the picture reader: every input is offered once as a GIF file and
-// once as an ICO file, since the reader picks the decoder by the file's
-// suffix. Each read must give a picture or be refused with a MediaError that
+// once as an ICO file, since an ".ico" name alone makes the reader take the
+// bytes as an icon; under any other name the content decides (GIF, PNG or
+// JPEG, each walked to its end mark before decoding). Each read must give a picture or be refused with a MediaError that
 // names the file; anything else (a crash, a sanitizer report, another
 // exception, a hang or a blow-up in memory) is a fault.
 

@@ -136,10 +136,14 @@ private slots:
         QTest::addColumn<QSize>("screen");  // full screen on one of this size; none: windowed
         QTest::newRow("exactly the frame") << "lookupframe.gif" << 3150.0 << 1005.0 << QRect(210, 67, 342, 322) << QSize();
         QTest::newRow("smaller") << "small.gif" << 4965.0 << 2820.0 << QRect(331, 188, 100, 80) << QSize();
-        QTest::newRow("larger, odd size") << "large.gif" << 2707.5 << 787.5 << QRect(180, 52, 401, 351) << QSize();
+        // Larger than the frame: scaled down to fit it, whole.
+        QTest::newRow("larger, odd size") << "large.gif" << 3150.0 << 1177.5 << QRect(210, 78, 342, 299) << QSize();
+        QTest::newRow("phone photo, turned upright") << "turned.jpg" << 3907.5 << 1005.0 << QRect(260, 67, 241, 322)
+                                                     << QSize();
+        QTest::newRow("PNG named .gif") << "drawing.gif" << 3150.0 << 1500.0 << QRect(210, 100, 342, 256) << QSize();
         QTest::newRow("smaller, scale 2.5") << "small.gif" << 4965.0 << 2820.0 << QRect(828, 470, 250, 200)
                                             << QSize(1920, 1200);
-        QTest::newRow("larger, 1920 x 1080") << "large.gif" << 2707.5 << 787.5 << QRect(96 + 406, 118, 902, 790)
+        QTest::newRow("larger, 1920 x 1080") << "large.gif" << 3150.0 << 1177.5 << QRect(96 + 472, 177, 770, 673)
                                              << QSize(1920, 1080);
     }
     void centring()
@@ -229,18 +233,26 @@ private slots:
         QCOMPARE(shot(f.captionLine()), fifth);
     }
 
-    void largePictureLiesUnderTheCaptionAndOverTheNames()
+    // A picture larger than its frame leaves the prompt, the caption line
+    // and the names free; a photo shows the way up its EXIF tag says.
+    void largePictureStaysInItsFrame()
     {
-        LookupFixture f(QStringLiteral("tall.gif"));  // reaches the prompt and the caption line
-        f.world.putPicture(QStringLiteral("wide.gif"), QStringLiteral("f2.gif"));  // reaches the names
+        LookupFixture f(QStringLiteral("tall.gif"));
+        f.world.putPicture(QStringLiteral("wide.gif"), QStringLiteral("f2.gif"));
+        f.world.putPicture(QStringLiteral("turned.jpg"), QStringLiteral("f3.gif"));
         QWidget *window = f.world.window();
         f.click(1);
         QCOMPARE(window->childAt(380, 420), f.captionLine());
-        QCOMPARE(window->childAt(380, 30), f.picture());
+        QCOMPARE(window->childAt(380, 30)->objectName(), QStringLiteral("prompt"));
         f.click(2);
-        QCOMPARE(window->childAt(150, 70), f.picture());
         QTest::mouseMove(window, QPoint(150, 70));
-        QCOMPARE(f.world.nameColour(1), kNameNormal);
+        QCOMPARE(f.world.nameColour(1), kNameMarked);
+        f.click(3);
+        const QImage shown = f.picture()->pixmap().toImage();
+        const QColor top = shown.pixelColor(shown.width() / 2, 3);
+        const QColor bottom = shown.pixelColor(shown.width() / 2, shown.height() - 3);
+        QVERIFY2(top.red() > 200 && top.blue() < 60, qPrintable(top.name()));
+        QVERIFY2(bottom.blue() > 200 && bottom.red() < 60, qPrintable(bottom.name()));
     }
 
     void leavingWithTwoClicksOpensTheMenu()

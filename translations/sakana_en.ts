@@ -4,7 +4,7 @@
 <context>
     <name>MediaCheck</name>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="112"/>
+        <location filename="../src/app/mediacheck.cpp" line="258"/>
         <source>only %n entries; the lookup screen needs %1</source>
         <translation>
             <numerusform>only %n entry; the lookup screen needs %1</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="123"/>
+        <location filename="../src/app/mediacheck.cpp" line="269"/>
         <source>read as UTF-8, but entries %1 are not UTF-8</source>
         <translation>
             <numerusform>read as UTF-8, but entry %1 is not UTF-8</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="125"/>
+        <location filename="../src/app/mediacheck.cpp" line="271"/>
         <source>not code page 932 (Shift_JIS): entries %1 cannot be read</source>
         <translation>
             <numerusform>not code page 932 (Shift_JIS): entry %1 cannot be read</numerusform>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="156"/>
+        <location filename="../src/app/mediacheck.cpp" line="302"/>
         <source>the drill asks %n fish</source>
         <translation>
             <numerusform>the drill asks %n fish</numerusform>
@@ -36,7 +36,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="200"/>
+        <location filename="../src/app/mediacheck.cpp" line="347"/>
         <source>%n errors</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -44,7 +44,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="201"/>
+        <location filename="../src/app/mediacheck.cpp" line="348"/>
         <source>%n warnings</source>
         <translation>
             <numerusform>%n warning</numerusform>

@@ -58,134 +58,209 @@
 <context>
     <name>MediaCheck</name>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="61"/>
-        <source>the picture is %1 × %2 pixels, larger than its frame of %3 × %4; it reaches beyond it</source>
-        <translation>絵が %1 × %2 ピクセルで、枠の %3 × %4 より大きく、はみ出します</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="66"/>
-        <source>the picture cannot be shown (%1)</source>
-        <translation>絵を表示できません（%1）</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mediacheck.cpp" line="79"/>
+        <location filename="../src/app/mediacheck.cpp" line="194"/>
         <source>the sound is missing; the program is silent there</source>
         <translation>音がありません。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="78"/>
+        <location filename="../src/app/mediacheck.cpp" line="193"/>
         <source>the sound cannot be read (%1); the program is silent there</source>
         <translation>音を読めません（%1）。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="77"/>
+        <location filename="../src/app/mediacheck.cpp" line="192"/>
         <source>%1; the program is silent there</source>
         <translation>%1。その場面では音が出ません</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="106"/>
+        <location filename="../src/app/mediacheck.cpp" line="252"/>
         <source>entry %1 (%2) is too wide for its line: %3 pixels of %4</source>
         <translation>%1 番目の項目（%2）が長すぎて行に入りません: %4 ピクセルのところ %3 ピクセルあります</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="117"/>
+        <location filename="../src/app/mediacheck.cpp" line="263"/>
         <source>the name list cannot be read (%1)</source>
         <translation>名前のファイルを読めません（%1）</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="125"/>
+        <location filename="../src/app/mediacheck.cpp" line="271"/>
         <source>not code page 932 (Shift_JIS): entries %1 cannot be read</source>
         <translation>
             <numerusform>CP932（シフトJIS）ではありません: %1 番目の項目を読めません</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="123"/>
+        <location filename="../src/app/mediacheck.cpp" line="269"/>
         <source>read as UTF-8, but entries %1 are not UTF-8</source>
         <translation>
             <numerusform>UTF-8 として読みましたが、%1 番目の項目が UTF-8 ではありません</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="80"/>
+        <source>put in a GIF, PNG or JPEG picture named one of %1</source>
+        <translation>GIF・PNG・JPEG の絵を、%1 のどれかの名前で入れてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="82"/>
+        <source>put in a GIF, PNG or JPEG picture under this name</source>
+        <translation>この名前で GIF・PNG・JPEG の絵を入れてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="84"/>
+        <source>put a picture file in its place</source>
+        <translation>かわりに絵のファイルを置いてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="86"/>
+        <source>save it as a GIF, PNG or JPEG picture</source>
+        <translation>GIF・PNG・JPEG の絵として保存し直してください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="88"/>
+        <source>save it again smaller (at most 32 MB)</source>
+        <translation>小さくして保存し直してください（32 MB まで）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="90"/>
+        <source>copy it again from where it came from, or save it anew</source>
+        <translation>元の場所からもう一度コピーするか、保存し直してください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="105"/>
+        <source>turned upright as its EXIF orientation says</source>
+        <translation>EXIF の向きのとおりに回して表示します</translation>
+    </message>
+    <message>
         <location filename="../src/app/mediacheck.cpp" line="112"/>
+        <source>the picture cannot be shown (%1); %2</source>
+        <translation>絵を表示できません（%1）。%2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="126"/>
+        <source>found a %1 picture under a .%2 name; it is shown all the same</source>
+        <translation>名前は .%2 ですが中身は %1 の絵です。そのまま表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="141"/>
+        <source>the picture is %1 × %2 pixels, larger than the lookup screen&apos;s frame of %3 × %4; it will be shown scaled to %5 × %6 there, and at its own size in the drill</source>
+        <translation>絵が %1 × %2 ピクセルで、魚しらべの枠の %3 × %4 より大きいので、そこでは %5 × %6 に縮めて表示します。ドリルではそのままの大きさです</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="144"/>
+        <source>the picture is %1 × %2 pixels, larger than its frames; it will be shown scaled to %3 × %4 in the lookup screen and %5 × %6 in the drill</source>
+        <translation>絵が %1 × %2 ピクセルで枠より大きいので、魚しらべでは %3 × %4、ドリルでは %5 × %6 に縮めて表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="162"/>
+        <source>the program shows fish 1 to %1 only; this picture is never shown</source>
+        <translation>魚は 1 から %1 までです。この絵は表示されません</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="165"/>
+        <source>never shown: %1 comes first for fish %2; remove one of the two</source>
+        <translation>表示されません: %2 番の魚には %1 が先に使われます。どちらかを取り除いてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="168"/>
+        <source>never shown: for fish %1 the program looks for %2; rename it to one of those</source>
+        <translation>表示されません: %1 番の魚の絵は %2 の名前で探します。そのどれかに名前を変えてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="184"/>
+        <source>the folder of spoken names is missing; names and prompts are not spoken</source>
+        <translation>名前を読み上げる声のフォルダーがありません。名前も問いかけも声で聞こえません</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="213"/>
+        <source>the name lasts %1 s, but after the answer&apos;s sound only %2 s of the pause are left; it runs on into the next question: make it shorter</source>
+        <translation>名前の声が %1 秒ありますが、答えの音のあとの間は %2 秒しか残りません。次の問題まで続いてしまうので、短くしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mediacheck.cpp" line="237"/>
+        <source>the list goes on after entry %1; the program never shows what follows</source>
+        <translation>%1 番目より後にも項目があります。後の項目は表示されません</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/mediacheck.cpp" line="258"/>
         <source>only %n entries; the lookup screen needs %1</source>
         <translation>
             <numerusform>項目が %n 個しかありません。魚しらべの画面には %1 個いります</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="131"/>
+        <location filename="../src/app/mediacheck.cpp" line="277"/>
         <source>read as UTF-8</source>
         <translation>UTF-8 として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="133"/>
+        <location filename="../src/app/mediacheck.cpp" line="279"/>
         <source>read as code page 932 (Shift_JIS)</source>
         <translation>CP932（シフトJIS）として読みます</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="144"/>
+        <location filename="../src/app/mediacheck.cpp" line="290"/>
         <source>line %1: no fish is called &quot;%2&quot;; write a number from 1 to 40 or a name as the list shows it</source>
         <translation>%1 行目: 「%2」という魚はいません。1 から 40 の番号か、一覧にあるとおりの名前を書いてください</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="149"/>
+        <location filename="../src/app/mediacheck.cpp" line="295"/>
         <source>line %1: &quot;%2&quot; is named before; the drill asks it once</source>
         <translation>%1 行目: 「%2」は前の行にもあります。ドリルでは一度だけ出します</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="154"/>
+        <location filename="../src/app/mediacheck.cpp" line="300"/>
         <source>the drill set names no fish</source>
         <translation>ドリルの組に魚がひとつもありません</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="156"/>
+        <location filename="../src/app/mediacheck.cpp" line="302"/>
         <source>the drill asks %n fish</source>
         <translation>
             <numerusform>ドリルは %n 種類の魚を出します</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="159"/>
+        <location filename="../src/app/mediacheck.cpp" line="305"/>
         <source>the drill set cannot be read (%1)</source>
         <translation>ドリルの組が読めません（%1）</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="188"/>
+        <location filename="../src/app/mediacheck.cpp" line="335"/>
         <source>note</source>
         <translation>お知らせ</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="199"/>
+        <location filename="../src/app/mediacheck.cpp" line="346"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2、%3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="200"/>
+        <location filename="../src/app/mediacheck.cpp" line="347"/>
         <source>%n errors</source>
         <translation>
             <numerusform>エラー %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/mediacheck.cpp" line="201"/>
+        <location filename="../src/app/mediacheck.cpp" line="348"/>
         <source>%n warnings</source>
         <translation>
             <numerusform>注意 %n 件</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="186"/>
+        <location filename="../src/app/mediacheck.cpp" line="333"/>
         <source>error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="187"/>
+        <location filename="../src/app/mediacheck.cpp" line="334"/>
         <source>warning</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location filename="../src/app/mediacheck.cpp" line="197"/>
+        <location filename="../src/app/mediacheck.cpp" line="344"/>
         <source>%1: the media folder is complete</source>
         <translation>%1: メディアのフォルダに問題はありません</translation>
     </message>
@@ -249,8 +324,8 @@
     </message>
     <message>
         <location filename="../src/media/mediaerror.cpp" line="40"/>
-        <source>the picture is not in the right format</source>
-        <translation>絵の形式が正しくありません</translation>
+        <source>the file is not a GIF, PNG or JPEG picture</source>
+        <translation>GIF・PNG・JPEG の絵ではありません</translation>
     </message>
     <message>
         <location filename="../src/media/mediaerror.cpp" line="42"/>

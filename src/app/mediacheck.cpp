@@ -11,6 +11,7 @@
 #include "quiz/catalogue.h"
 #include "quiz/drillset.h"
 #include "quiz/namelist.h"
+#include "screens/drill/drilldesign.h"
 #include "screens/lookup/lookupdesign.h"
 #include "ui/pause.h"
 #include "ui/twips.h"
@@ -33,19 +34,19 @@ public:
 
     std::vector<MediaProblem> run()
     {
-        const TwipsRect frame = lookup::kFishPicture.rect;
-        const QSize frameSize(twipsToPixels(frame.width), twipsToPixels(frame.height));
         const SoundBank sounds(media_);
         for (const MediaFile &file : media_.files()) {
             switch (file.role) {
-            case MediaFile::Role::FishPicture: checkPicture(file.path, frameSize); break;
-            case MediaFile::Role::Picture: checkPicture(file.path, {}); break;
+            case MediaFile::Role::FishPicture: checkPicture(file); break;
+            case MediaFile::Role::Picture: checkPicture(file); break;
             case MediaFile::Role::Sound: checkSound(sounds.sounds().at(*sounds.indexOf(*file.sound))); break;
             case MediaFile::Role::NameList: checkNameList(file.path); break;
             case MediaFile::Role::DrillSet: checkDrillSet(file.path); break;
             }
         }
         checkVoiceLengths(sounds);
+        for (const UnusedPicture &unused : media_.unusedPictures())
+            noteUnused(unused);
         return std::move(problems_);
     }
 
@@ -55,19 +56,119 @@ private:
         problems_.push_back({file, message, kind});
     }
 
-    void checkPicture(const QString &path, const QSize &frame)
+    static QSize framePixels(const ControlDesign &design)
     {
-        try {
-            const QImage image = readPicture(path);
-            if (frame.isValid() && (image.width() > frame.width() || image.height() > frame.height())) {
-                add(path,
-                    QCoreApplication::translate("MediaCheck", "the picture is %1 × %2 pixels, larger than its frame of %3 × %4; it reaches beyond it")
-                        .arg(image.width()).arg(image.height()).arg(frame.width()).arg(frame.height()),
-                    MediaProblem::Kind::Warning);
-            }
-        } catch (const MediaError &error) {
-            add(path, QCoreApplication::translate("MediaCheck", "the picture cannot be shown (%1)").arg(error.translatedReason()), MediaProblem::Kind::Stops);
+        return {twipsToPixels(design.rect.width), twipsToPixels(design.rect.height)};
+    }
+
+    // The names a fish's picture may have, for the teacher to choose from.
+    QString namesFor(int fishNo) const
+    {
+        QStringList names;
+        for (const QString &path : media_.fishPictureNames(fishNo))
+            names << QFileInfo(path).fileName();
+        return names.join(QStringLiteral(", "));
+    }
+
+    // What to do about a picture that cannot be shown.
+    QString mend(const MediaFile &file, MediaError::Problem problem) const
+    {
+        using Problem = MediaError::Problem;
+        switch (problem) {
+        case Problem::Missing:
+            return file.role == MediaFile::Role::FishPicture
+                       ? QCoreApplication::translate("MediaCheck", "put in a GIF, PNG or JPEG picture named one of %1")
+                             .arg(namesFor(file.fishNo))
+                       : QCoreApplication::translate("MediaCheck", "put in a GIF, PNG or JPEG picture under this name");
+        case Problem::NotAFile:
+            return QCoreApplication::translate("MediaCheck", "put a picture file in its place");
+        case Problem::NotAPicture:
+            return QCoreApplication::translate("MediaCheck", "save it as a GIF, PNG or JPEG picture");
+        case Problem::TooLarge:
+            return QCoreApplication::translate("MediaCheck", "save it again smaller (at most 32 MB)");
+        default:
+            return QCoreApplication::translate("MediaCheck", "copy it again from where it came from, or save it anew");
         }
+    }
+
+    // Says what the program does with the picture when that is anything but
+    // showing a GIF at its own size.
+    void checkPicture(const MediaFile &file)
+    {
+        const QString &path = file.path;
+        const bool fish = file.role == MediaFile::Role::FishPicture;
+        try {
+            const QSize lookupFrame = framePixels(lookup::kFishPicture);
+            const ReadPicture read = readPictureIn(path, fish ? lookupFrame : QSize());
+            noteFormat(path, read.format);
+            if (read.turned) {
+                add(path, QCoreApplication::translate("MediaCheck", "turned upright as its EXIF orientation says"),
+                    MediaProblem::Kind::Note);
+            }
+            if (fish)
+                noteScaling(path, read, lookupFrame);
+        } catch (const MediaError &error) {
+            add(path,
+                QCoreApplication::translate("MediaCheck", "the picture cannot be shown (%1); %2")
+                    .arg(error.translatedReason(), mend(file, error.problem())),
+                MediaProblem::Kind::Stops);
+        }
+    }
+
+    // A picture whose content is not what its name says is read all the same.
+    void noteFormat(const QString &path, const QByteArray &format)
+    {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        const QByteArray named = suffix == QLatin1String("jpg") ? QByteArray("jpeg") : suffix.toLatin1();
+        if (format == named)
+            return;
+        add(path,
+            QCoreApplication::translate("MediaCheck", "found a %1 picture under a .%2 name; it is shown all the same")
+                .arg(QString::fromLatin1(format.toUpper()), suffix),
+            MediaProblem::Kind::Note);
+    }
+
+    // A fish's picture shows whole in both frames, scaled down where it is
+    // larger: not a fault, but the teacher learns the size it is shown at.
+    void noteScaling(const QString &path, const ReadPicture &read, QSize lookupFrame)
+    {
+        const QSize drill = fittedSize(read.own, framePixels(drill::kControls[drillPictureIndex()]));
+        const QSize &lookup = read.shown;
+        if (lookup == read.own)
+            return;
+        const QString message =
+            drill == read.own
+                ? QCoreApplication::translate("MediaCheck", "the picture is %1 × %2 pixels, larger than the lookup screen's frame of %3 × %4; it will be shown scaled to %5 × %6 there, and at its own size in the drill")
+                      .arg(read.own.width()).arg(read.own.height()).arg(lookupFrame.width()).arg(lookupFrame.height())
+                      .arg(lookup.width()).arg(lookup.height())
+                : QCoreApplication::translate("MediaCheck", "the picture is %1 × %2 pixels, larger than its frames; it will be shown scaled to %3 × %4 in the lookup screen and %5 × %6 in the drill")
+                      .arg(read.own.width()).arg(read.own.height()).arg(lookup.width()).arg(lookup.height())
+                      .arg(drill.width()).arg(drill.height());
+        add(path, message, MediaProblem::Kind::Note);
+    }
+
+    static std::size_t drillPictureIndex()
+    {
+        const auto found = std::find_if(drill::kControls.begin(), drill::kControls.end(), [](const ControlDesign &c) {
+            return std::string_view(c.role) == "questionPicture";
+        });
+        return std::size_t(found - drill::kControls.begin());
+    }
+
+    void noteUnused(const UnusedPicture &unused)
+    {
+        QString message;
+        if (unused.fishNo == 0) {
+            message = QCoreApplication::translate("MediaCheck", "the program shows fish 1 to %1 only; this picture is never shown")
+                          .arg(kFishCount);
+        } else if (QFileInfo::exists(unused.shownInstead)) {
+            message = QCoreApplication::translate("MediaCheck", "never shown: %1 comes first for fish %2; remove one of the two")
+                          .arg(QFileInfo(unused.shownInstead).fileName()).arg(unused.fishNo);
+        } else {
+            message = QCoreApplication::translate("MediaCheck", "never shown: for fish %1 the program looks for %2; rename it to one of those")
+                          .arg(unused.fishNo).arg(namesFor(unused.fishNo));
+        }
+        add(unused.path, message, MediaProblem::Kind::Note);
     }
 
     void checkSound(const BankedSound &sound)
@@ -126,8 +227,17 @@ private:
         // ASCII alone reads the same in either encoding: nothing to say.
         TextFile::Encoding encoding = TextFile::Encoding::Undecided;
         try {
-            const NameListEntries read = readNameListEntries(path);
+            // One entry further than the program reads, to see whether the
+            // list goes on.
+            NameListEntries read = readNameListEntries(path, kFishCount + 1);
             encoding = read.encoding;
+            if (read.entries.size() > std::size_t(kFishCount)) {
+                read.entries.pop_back();
+                add(path,
+                    QCoreApplication::translate("MediaCheck", "the list goes on after entry %1; the program never shows what follows")
+                        .arg(kFishCount),
+                    MediaProblem::Kind::Note);
+            }
             int fishNo = 0;
             for (const auto &entry : read.entries) {
                 ++fishNo;

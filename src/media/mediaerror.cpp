@@ -37,7 +37,7 @@ const char *sourceText(MediaError::Problem problem, MediaError::FileKind kind)
     case Problem::TooLarge: return QT_TRANSLATE_NOOP("MediaError", "the file is too large");
     case Problem::EmptyPicture: return QT_TRANSLATE_NOOP("MediaError", "the picture file is empty");
     case Problem::PictureCutShort: return QT_TRANSLATE_NOOP("MediaError", "the picture file is cut short");
-    case Problem::NotAPicture: return QT_TRANSLATE_NOOP("MediaError", "the picture is not in the right format");
+    case Problem::NotAPicture: return QT_TRANSLATE_NOOP("MediaError", "the file is not a GIF, PNG or JPEG picture");
     case Problem::PictureBroken:
         return QT_TRANSLATE_NOOP("MediaError", "the picture cannot be read (the file is damaged or too large)");
     case Problem::EntryTooLong: return QT_TRANSLATE_NOOP("MediaError", "entry %1 is too long (at most %2 bytes)");

@@ -26,7 +26,7 @@ public:
         TooLarge,          // beyond what a media file of its kind may hold
         EmptyPicture,
         PictureCutShort,
-        NotAPicture,       // not in the picture format its name gives
+        NotAPicture,       // not a picture format the program reads, whatever its name
         PictureBroken,     // the decoder gave up: a damaged or gigantic picture
         EntryTooLong,      // name list entry `entry`, longer than `limit` bytes
         EntryNotShiftJis,  // name list entry `entry` is not code page 932
@@ -52,6 +52,7 @@ public:
     MediaError(QString file, Problem problem, int line, QString text);
 
     const QString &file() const noexcept { return file_; }
+    Problem problem() const noexcept { return problem_; }
 
     // What went wrong, in Japanese: the language of the program's windows
     // and of the error report the child sees, whatever the locale.

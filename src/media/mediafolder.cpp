@@ -5,6 +5,8 @@
 #include "media/mediafolder.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace sakana {
 
@@ -13,6 +15,18 @@ namespace {
 const QString kSoundFolder = QStringLiteral("音");
 const QString kPictureFolder = QStringLiteral("画像");
 const QString kTextFolder = QStringLiteral("説明");
+
+// The kinds of picture file a fish's picture may be, in the order looked for.
+const QStringList kFishPictureSuffixes{QStringLiteral("gif"), QStringLiteral("png"), QStringLiteral("jpg"),
+                                       QStringLiteral("jpeg")};
+
+// Whether anything stands under the name, even what is not a picture (a
+// folder, a broken link): that is the file the program then reports.
+bool isThere(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
 
 } // namespace
 
@@ -70,9 +84,43 @@ QString MediaFolder::sound(const Sound &sound) const
     return path(kSoundFolder, QDir::toNativeSeparators(sound.file()));
 }
 
+QStringList MediaFolder::fishPictureNames(int fishNo) const
+{
+    QStringList names;
+    for (const QString &suffix : kFishPictureSuffixes)
+        names << path(kPictureFolder, QStringLiteral("f%1.%2").arg(fishNo).arg(suffix));
+    return names;
+}
+
 QString MediaFolder::fishPicture(int fishNo) const
 {
-    return path(kPictureFolder, QStringLiteral("f%1.gif").arg(fishNo));
+    const QStringList names = fishPictureNames(fishNo);
+    for (const QString &name : names) {
+        if (isThere(name))
+            return name;
+    }
+    return names.front();
+}
+
+std::vector<UnusedPicture> MediaFolder::unusedPictures() const
+{
+    static const QRegularExpression fishName(QStringLiteral("^f([0-9]+)\\.(gif|png|jpe?g)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QDir folder(root_ + QDir::separator() + kPictureFolder);
+    std::vector<UnusedPicture> unused;
+    for (const QString &name : folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden, QDir::Name)) {
+        const QRegularExpressionMatch match = fishName.match(name);
+        if (!match.hasMatch())
+            continue;
+        const QString file = path(kPictureFolder, name);
+        // "f07.gif" is fish 7's picture misnamed; "f41.gif" is nobody's.
+        const int number = match.captured(1).size() <= 4 ? match.captured(1).toInt() : 0;
+        const int fishNo = number >= 1 && number <= kFishCount ? number : 0;
+        const QString shown = fishNo ? fishPicture(fishNo) : QString();
+        if (file != shown)
+            unused.push_back({file, fishNo, shown});
+    }
+    return unused;
 }
 
 QString MediaFolder::picture(Picture picture) const

@@ -33,11 +33,22 @@ struct MediaFile {
     std::optional<Sound> sound;      // Sound
 };
 
+// A file in the picture folder named like a fish picture that the program
+// never shows: its number is not 1 to 40, it is not written as the program
+// looks for it ("f07.gif", "F7.GIF"), or another picture of the same fish
+// comes before it.
+struct UnusedPicture {
+    QString path;
+    int fishNo = 0;  // 0 when the number is not one of the forty
+    QString shownInstead;  // the file the program reads for the fish: fishPicture(fishNo)
+};
+
 // The media folder: sounds in "音", pictures in "画像", the name list in
 // "説明". This class alone knows the names of the files in it (a sound
 // carries its own: media/sound.h); every path it gives is the root, the
 // folder and the file joined with the platform's separator. Nothing is
-// checked here: a missing file shows where it is used.
+// checked here: a missing file shows where it is used. Only the picture of
+// a fish is looked for, among the names it may have.
 class MediaFolder {
 public:
     explicit MediaFolder(QString root);
@@ -60,8 +71,15 @@ public:
     // Every sound the folder holds, each played by the program somewhere.
     std::vector<Sound> sounds() const;
     QString sound(const Sound &sound) const;
-    // Fish 7 is "f7.gif", fish 40 "f40.gif": plain digits, no padding.
+    // Fish 7 is "f7.gif", fish 40 "f40.gif": plain digits, no padding. It
+    // may instead be "f7.png", "f7.jpg" or "f7.jpeg": the first of these
+    // that is there, in that order, and "f7.gif" when none is.
     QString fishPicture(int fishNo) const;
+    // Every name the picture of a fish may have, in the order looked for.
+    QStringList fishPictureNames(int fishNo) const;
+    // The files of the picture folder named like fish pictures that the
+    // program never shows, by name.
+    std::vector<UnusedPicture> unusedPictures() const;
     QString picture(Picture picture) const;
     QString nameList() const;
     // The fish the drill asks, "drill.txt" beside the name list, or the file

@@ -6,11 +6,11 @@
 
 namespace sakana {
 
-NameListEntries readNameListEntries(const QString &path)
+NameListEntries readNameListEntries(const QString &path, int most)
 {
     NameListEntries read;
     TextFile file(path);
-    while (read.entries.size() < std::size_t(kFishCount)) {
+    while (read.entries.size() < std::size_t(most)) {
         try {
             std::optional<QString> entry = file.readEntry();
             if (!entry)

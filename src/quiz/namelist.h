@@ -39,9 +39,10 @@ struct NameListEntries {
     TextFile::Encoding encoding = TextFile::Encoding::Undecided;
 };
 
-// Reads as far as the fortieth entry and closes the file. Throws MediaError
-// when the file is missing or cannot be opened.
-NameListEntries readNameListEntries(const QString &path);
+// Reads as far as the fortieth entry (or the `most`th: the media check
+// looks one further) and closes the file. Throws MediaError when the file is
+// missing or cannot be opened.
+NameListEntries readNameListEntries(const QString &path, int most = kFishCount);
 
 // Reads the first forty entries of the file; whatever follows them is never
 // read. The file is opened, read and closed within the call. Throws

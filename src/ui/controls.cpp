@@ -413,14 +413,27 @@ void PictureBox::loadPicture(const QString &path)
     showPicture(QPixmap::fromImage(readPicture(path)));
 }
 
+void PictureBox::loadPicture(const QString &path, const TwipsRectF &frame)
+{
+    const QSize room(twipsToPixels(frame.width), twipsToPixels(frame.height));
+    ReadPicture read = readPictureIn(path, room, scale().factor * devicePixelRatioF());
+    showPicture(QPixmap::fromImage(std::move(read.image)), read.shown, false);
+}
+
 void PictureBox::showPicture(const QPixmap &picture, bool builtIn)
+{
+    showPicture(picture, picture.size(), builtIn);
+}
+
+void PictureBox::showPicture(const QPixmap &picture, QSize shown, bool builtIn)
 {
     picture_ = picture;
     builtIn_ = builtIn;
+    fitted_ = shown != picture.size();
     if (!hasScaledContents()) {
         TwipsRectF rect = twipsRect();
-        rect.width = pixelsToTwips(picture.width());
-        rect.height = pixelsToTwips(picture.height());
+        rect.width = pixelsToTwips(shown.width());
+        rect.height = pixelsToTwips(shown.height());
         setTwipsRect(rect);
     }
     drawPicture();
@@ -435,13 +448,16 @@ void PictureBox::scaleChanged()
 void PictureBox::drawPicture()
 {
     // A stretching box scales its picture as it paints it; at the unit scale
-    // the picture shows pixel for pixel, as it was read.
-    if (scale().isUnit() || hasScaledContents() || picture_.isNull()) {
+    // the picture shows pixel for pixel, as it was read (a picture scaled to
+    // fit was read at the box's size).
+    if ((scale().isUnit() && picture_.size() == size()) || hasScaledContents() || picture_.isNull()) {
         setPixmap(picture_);
         return;
     }
     const qreal ratio = devicePixelRatioF();
-    const QSize fitted = picture_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
+    // A picture scaled to fit has the box's shape already, to the rounding
+    // of a pixel.
+    const QSize fitted = fitted_ ? size() * ratio : picture_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
     setPixmap(smoothlyScaled(picture_, fitted, ratio, builtIn_));
 }
 

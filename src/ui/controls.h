@@ -139,12 +139,16 @@ public:
     // the picture's own size. Throws MediaError when the file cannot be
     // opened, read or decoded.
     void loadPicture(const QString &path);
+    // The same for a picture shown in a frame: one larger than the frame is
+    // shown scaled down to fit it, whole, keeping its proportions. It is
+    // scaled smoothly once, as it is read, to the pixels it takes at the
+    // scale in force; another scale later scales it again from those.
+    void loadPicture(const QString &path, const TwipsRectF &frame);
     // Shows a picture already read, as loadPicture() does; a built-in one is
     // scaled once for each size and kept.
     void showPicture(const QPixmap &picture, bool builtIn = false);
     // Moves the box so that its centre falls on the frame's centre, to the
-    // fraction of a twip; a picture larger than the frame reaches beyond it
-    // by the same amount on both sides.
+    // fraction of a twip.
     void centreOn(const TwipsRectF &frame);
 
 protected:
@@ -154,9 +158,12 @@ private:
     // Draws the picture at the box's size in pixels, smoothly scaled where
     // the scale is not the unit one.
     void drawPicture();
+    // Shows the picture at `shown` pixels of the design.
+    void showPicture(const QPixmap &picture, QSize shown, bool builtIn);
 
-    QPixmap picture_;  // as read, at its own size
+    QPixmap picture_;  // as read: at its own size, or already scaled to fit
     bool builtIn_ = false;
+    bool fitted_ = false;  // scaled to fit its frame: drawn at the box's very size
 };
 
 // A push button placed in twips, whose whole face shows the design colour.

@@ -165,7 +165,7 @@ void DrillScreen::showQuestion(int fishNo)
     // Hidden while it changes, so the new picture never shows at the old
     // place or the old one at the new place.
     c.questionPicture->hide();
-    c.questionPicture->loadPicture(media_.fishPicture(fishNo));
+    c.questionPicture->loadPicture(media_.fishPicture(fishNo), frame_);
     c.questionPicture->centreOn(frame_);
     c.questionPicture->show();
     sounds_.play(Sound::Name);

@@ -52,7 +52,7 @@ void LookupScreen::onNameClicked(int fishNo)
     lookup_.choose(fishNo);
     c.names->markChosen(fishNo);
     c.fishPicture->hide();
-    c.fishPicture->loadPicture(media_.fishPicture(fishNo));
+    c.fishPicture->loadPicture(media_.fishPicture(fishNo), frame_);
     c.captionLine->setText(lookup_.caption());
     // A screen reader names the picture as it says it when they show.
     c.fishPicture->setAccessibleName(lookup_.spoken());
