@@ -31,19 +31,10 @@ set(SAKANA_APP_ID "io.github.sakana.Sakana")
 if(NOT DEFINED SAKANA_RELEASE_DATE)          # YYYY-MM-DD of this version
     set(SAKANA_RELEASE_DATE "2026-12-07")
 endif()
+# The project has no public address yet: without one given, the package
+# names none rather than one that does not exist.
 if(NOT DEFINED SAKANA_HOMEPAGE)
-    if(PROJECT_HOMEPAGE_URL)
-        set(SAKANA_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
-    else()
-        set(SAKANA_HOMEPAGE "https://github.com/sakana/sakana")
-    endif()
-endif()
-# The folder that holds menu.png, lookup.png and drill.png, addressed by
-# release tag so that a published release keeps pointing at the pictures
-# it was made with.
-if(NOT DEFINED SAKANA_SCREENSHOT_BASE)
-    set(SAKANA_SCREENSHOT_BASE
-        "https://raw.githubusercontent.com/sakana/sakana/v${PROJECT_VERSION}/dist/screenshots")
+    set(SAKANA_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 endif()
 if(NOT DEFINED SAKANA_MAINTAINER)            # of the Debian package: Name <address>
     set(SAKANA_MAINTAINER "The sakana developers <sakana@users.noreply.github.com>")
@@ -194,7 +185,9 @@ set(CPACK_PACKAGE_NAME "sakana")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The sakana developers")
 set(CPACK_PACKAGE_CONTACT "${SAKANA_MAINTAINER}")
-set(CPACK_PACKAGE_HOMEPAGE_URL "${SAKANA_HOMEPAGE}")
+if(SAKANA_HOMEPAGE)
+    set(CPACK_PACKAGE_HOMEPAGE_URL "${SAKANA_HOMEPAGE}")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learning program for children about forty kinds of fish")
 set(CPACK_PACKAGE_DESCRIPTION
 "A desktop learning program for young children with a Japanese user
@@ -217,7 +210,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SAKANA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SAKANA_HOMEPAGE}")
+if(SAKANA_HOMEPAGE)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SAKANA_HOMEPAGE}")
+endif()
 # The libraries come from dpkg-shlibdeps (the sound module's libpulse0
 # among them). What it cannot see: the platform plugins Qt loads at run
 # time, and the Japanese serif faces of the screens with a CJK face for everything
