@@ -98,6 +98,12 @@ make_root() {
     mkdir "$root"
     tar -xf "$base" -C "$root" --numeric-owner
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+    # The machine's certificate authorities go in beside its resolver: on a
+    # network that inspects TLS, npm (which fetches the voice) needs them.
+    if [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+        mkdir -p "$root/etc/ssl"
+        cp -L /etc/ssl/certs/ca-certificates.crt "$root/etc/ssl/machine-ca-certificates.crt"
+    fi
     echo "$root"
 }
 
@@ -113,7 +119,9 @@ enter() {
         mount --rbind /dev "$root/dev"
         mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
         mount --bind "$archives" "$root/var/cache/apt/archives"
-        exec chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+        ca=()
+        [ ! -f "$root/etc/ssl/machine-ca-certificates.crt" ] || ca=(NODE_EXTRA_CA_CERTS=/etc/ssl/machine-ca-certificates.crt npm_config_cafile=/etc/ssl/machine-ca-certificates.crt)
+        exec chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 "${ca[@]}" \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
     ' enter "$root" "$CACHE/archives" "$@" &
     child=$!

