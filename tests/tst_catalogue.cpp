@@ -32,6 +32,22 @@ private slots:
         }
     }
 
+    // Each fish's voice is made from the name the screens show.
+    void voicesSpeakTheNames()
+    {
+        QFile list(QStringLiteral(SAKANA_SOURCE_DIR "/data/src/voices.txt"));
+        QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList texts(kFishCount);
+        for (const QString &line : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            const int fishNo = fields[0].startsWith(u'f') ? fields[0].mid(1).toInt() : 0;
+            if (fields.size() >= 3 && fishNo >= 1 && fishNo <= kFishCount)
+                texts[fishNo - 1] = fields[1];
+        }
+        for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
+            QCOMPARE(texts[fishNo - 1], fishName(fishNo));
+    }
+
     // A caption opens with a wide space and spreads the name over the label
     // by its number of kana: two with two wide spaces between, three with
     // one, four with one narrow space.

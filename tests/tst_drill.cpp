@@ -123,6 +123,7 @@ private slots:
         for (int fish = 1; fish <= 40; ++fish)
             QCOMPARE(world.nameColour(fish), kNameNormal);
         QCOMPARE(world.sounds.played, std::vector<Sound>{Sound::Name});
+        QCOMPARE(world.sounds.spoken, std::vector<Sound>{Sound::QuestionPrompt});
         QCOMPARE(world.random.seeds.size(), std::size_t(1));
         QCOMPARE(world.window()->focusWidget(), world.control<QWidget>(QStringLiteral("nameKeys")));
         QCOMPARE(world.window()->size(), QSize(768, 480));
@@ -204,6 +205,12 @@ private slots:
         // The last answer's sound, then the grade's; no further question.
         QCOMPARE(f.heard().mid(f.heard().size() - 2),
                  QStringList({right == 40 ? QStringLiteral("right") : QStringLiteral("wrong"), sound}));
+        // The last fish's name after its mark, then what to do next, and the
+        // restart picture marked as the thing to tap.
+        const std::vector<Sound> &spoken = f.world.sounds.spoken;
+        QCOMPARE(std::vector<Sound>(spoken.end() - 2, spoken.end()),
+                 (std::vector<Sound>{Sound::voiceOf(f.fishAt(40)), Sound::TryAgainPrompt}));
+        QVERIFY(f.picture("restartPicture")->hasInvitingMark());
         QVERIFY(!f.picture("questionPicture")->isVisible());
         QVERIFY(!f.picture("answerMark")->isVisible());
         QVERIFY(f.picture("leftCover")->isVisible() && f.picture("rightCover")->isVisible());
@@ -330,13 +337,24 @@ private slots:
         QCOMPARE(f.redNames(), QList<int>{1});
         QTest::mouseMove(window, centreOf(2));
         QCOMPARE(f.redNames(), QList<int>{2});
+        // Resting on a name says it, once; leaving it before stops that.
+        f.world.tick(QStringLiteral("restTimer"));
+        QCOMPARE(f.world.sounds.spoken.back(), Sound::voiceOf(2));
+        QTest::mouseMove(window, centreOf(3));
         QTest::mouseMove(window, QPoint(8, 470));  // the background
         QCOMPARE(f.redNames(), QList<int>());
+        QVERIFY(!f.world.pauseRuns(QStringLiteral("restTimer")));
 
         // The marked right answer returns to blue when the pointer leaves it.
         const int right = f.fishAt(1);
         f.click(right);
         QCOMPARE(f.redNames(), QList<int>{right});
+        // Nothing talks over the name said after the mark.
+        QCOMPARE(f.world.sounds.spoken.back(), Sound::voiceOf(right));
+        const int other = otherThan(right);
+        QTest::mouseMove(window, centreOf(other));
+        f.world.tick(QStringLiteral("restTimer"));
+        QCOMPARE(f.world.sounds.spoken.back(), Sound::voiceOf(right));
         QTest::mouseMove(window, centreOf(right));
         QTest::mouseMove(window, QPoint(8, 470));
         QCOMPARE(f.redNames(), QList<int>());
@@ -513,6 +531,9 @@ private slots:
         f.world.clock.now = 301.2;
         QTest::mouseClick(f.world.control<QPushButton>(QStringLiteral("toMenuButton")), Qt::LeftButton);
         QCOMPARE(f.heard(), QStringList({"button", "button"}));
+        // The button clicked last stays pressed until its screen opens.
+        QVERIFY(f.world.control<QPushButton>(QStringLiteral("toMenuButton"))->isDown());
+        QVERIFY(!f.world.control<QPushButton>(QStringLiteral("toLookupButton"))->isDown());
         f.world.tickAt(303.0, QStringLiteral("departureTimer"));  // exactly two seconds after the stamp 301
         QVERIFY(f.drillOpen());
         f.world.tickAt(303.1, QStringLiteral("departureTimer"));

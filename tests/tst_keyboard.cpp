@@ -144,7 +144,10 @@ private slots:
         QCOMPARE(f.redNames(), QList<int>{highlighted});
         QCOMPARE(f.focusRole(), kNames);
         QCOMPARE(f.focusMarked(), QList<int>{highlighted});
+        QVERIFY(focusMarksShown());
         QCOMPARE(f.world.sounds.played.size(), heard);  // moving chooses nothing
+        // but says the name reached, for a child who cannot read it.
+        QCOMPARE(f.world.sounds.spoken.back(), Sound::voiceOf(highlighted));
     }
 
     // Return, Enter or Space on the highlighted name does what a click on

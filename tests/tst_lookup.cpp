@@ -58,6 +58,7 @@ private slots:
         for (int fishNo = 1; fishNo <= 40; ++fishNo)
             QCOMPARE(f.world.nameColour(fishNo), kNameNormal);
         QVERIFY(f.world.sounds.played.empty());
+        QCOMPARE(f.world.sounds.spoken, std::vector<Sound>{Sound::ChoosePrompt});
         QCOMPARE(f.world.window()->focusWidget()->objectName(), QStringLiteral("nameKeys"));
     }
 
@@ -83,6 +84,9 @@ private slots:
         QVERIFY(f.captionLine()->isVisible());
         QCOMPARE(f.world.nameColour(fishNo), kNameMarked);
         QCOMPARE(f.world.sounds.played, std::vector<Sound>{Sound::Name});
+        QCOMPARE(f.world.sounds.spoken.back(), Sound::voiceOf(fishNo));
+        // A click shows no keyboard frame.
+        QVERIFY(!focusMarksShown());
     }
 
     void choosingTheSameFishTwice()

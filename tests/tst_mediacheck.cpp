@@ -28,7 +28,7 @@ struct FolderCopy {
     FolderCopy()
     {
         const QDir source(QStringLiteral(SAKANA_SOURCE_DIR "/data/media"));
-        for (const QString &sub : {QStringLiteral("音"), QStringLiteral("画像"), QStringLiteral("説明")}) {
+        for (const QString &sub : {QStringLiteral("音"), QStringLiteral("音/声"), QStringLiteral("画像"), QStringLiteral("説明")}) {
             QDir(dir.path()).mkpath(sub);
             for (const QString &file : QDir(source.filePath(sub)).entryList(QDir::Files))
                 QFile::copy(source.filePath(sub + QLatin1Char('/') + file), path(sub + QLatin1Char('/') + file));
@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("missing name list") << "説明/name.txt" << "delete" << 1 << "name.txt";
         QTest::newRow("caption too wide") << "説明/name.txt" << "wide" << 2 << "entry 5";
         QTest::newRow("fish larger than its frame") << "画像/f7.gif" << "large" << 2 << "f7.gif";
+        QTest::newRow("deleted voice") << "音/声/f12.wav" << "delete" << 2 << "f12.wav";
+        QTest::newRow("name too long for the pause") << "音/声/f5.wav" << "long" << 2 << "runs on";
+        QTest::newRow("no spoken names at all") << "音/声" << "folder" << 2 << "spoken names";
     }
     void brokenFolders()
     {
@@ -117,6 +120,22 @@ private slots:
                 list += cp932.encode(k == 5 ? QStringLiteral("とてもながいせつめいがここにはいります\r\n")
                                             : QStringLiteral("さかな\r\n"));
             folder.write(file, list);
+        } else if (damage == "long") {
+            // 1.5 s of silence, 16-bit mono at 8000 a second.
+            const quint32 data = 24000;
+            QByteArray wave("RIFF");
+            auto put = [&wave](quint32 value, int bytes) {
+                for (int k = 0; k < bytes; ++k)
+                    wave += char((value >> (8 * k)) & 0xFF);
+            };
+            put(36 + data, 4);
+            wave += "WAVEfmt ";
+            put(16, 4), put(1, 2), put(1, 2), put(8000, 4), put(16000, 4), put(2, 2), put(16, 2);
+            wave += "data";
+            put(data, 4);
+            folder.write(file, wave + QByteArray(int(data), '\0'));
+        } else if (damage == "folder") {
+            QVERIFY(QDir(folder.path(file)).removeRecursively());
         } else if (damage == "large") {
             QFile::remove(folder.path(file));
             QVERIFY(QFile::copy(QStringLiteral(SAKANA_SOURCE_DIR "/tests/data/large.gif"), folder.path(file)));
@@ -245,6 +264,8 @@ private slots:
         QTest::newRow("name") << Sound::Name.file() << 1;
         QTest::newRow("button") << Sound::Button.file() << 5;
         QTest::newRow("fail") << Sound::Fail.file() << 5;
+        QTest::newRow("a fish's name") << Sound::voiceOf(12).file() << 43;
+        QTest::newRow("a prompt") << Sound::TryAgainPrompt.file() << 43;
     }
     void soundBank()
     {
@@ -257,6 +278,10 @@ private slots:
         QVERIFY(index);
         const BankedSound &banked = bank.sounds()[*index];
         QVERIFY2(banked.wave && !banked.silence, banked.silence ? banked.silence->what() : "");
+        // A player's bank reads a voice only when it is needed.
+        SoundBank players(MediaFolder(folder.dir.path()), SoundBank::Reading::VoicesWhenNeeded);
+        QCOMPARE(players.sounds()[*index].read, !sound.isVoice());
+        QVERIFY(players.need(*index).wave);
         QCOMPARE(banked.path, MediaFolder(folder.dir.path()).sound(sound));
         const auto sharing = std::count_if(bank.sounds().begin(), bank.sounds().end(), [&sound](const BankedSound &s) {
             return SoundBank::lineOf(s.sound) == SoundBank::lineOf(sound);

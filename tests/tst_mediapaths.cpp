@@ -67,14 +67,17 @@ private slots:
         QTest::newRow("wrong") << 48 << "/d/音/x.wav";
         QTest::newRow("pass") << 49 << "/d/音/gokaku.wav";
         QTest::newRow("fail") << 50 << "/d/音/dame.wav";
-        QTest::newRow("name list") << 51 << "/d/説明/name.txt";
+        QTest::newRow("first voice") << 51 << "/d/音/声/f1.wav";
+        QTest::newRow("last voice") << 90 << "/d/音/声/f40.wav";
+        QTest::newRow("last prompt") << 93 << "/d/音/声/mouichido.wav";
+        QTest::newRow("name list") << 94 << "/d/説明/name.txt";
     }
     void everyFile()
     {
         QFETCH(int, index);
         QFETCH(QString, expected);
         const std::vector<MediaFile> files = MediaFolder(QStringLiteral("/d")).files();
-        QCOMPARE(int(files.size()), 52);
+        QCOMPARE(int(files.size()), 95);
         QCOMPARE(files.at(std::size_t(index)).path, expected);
     }
 

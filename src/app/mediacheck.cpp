@@ -11,9 +11,11 @@
 #include "quiz/catalogue.h"
 #include "quiz/namelist.h"
 #include "screens/lookup/lookupdesign.h"
+#include "ui/pause.h"
 #include "ui/twips.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -41,6 +43,7 @@ public:
             case MediaFile::Role::NameList: checkNameList(file.path); break;
             }
         }
+        checkVoiceLengths(sounds);
         return std::move(problems_);
     }
 
@@ -70,12 +73,45 @@ private:
         if (!sound.silence)
             return;
         const QString &path = sound.path;
+        // A folder from before the spoken names is said once, not forty-three
+        // times.
+        if (sound.sound.isVoice() && !QFileInfo(path).dir().exists()) {
+            if (!voicesMissingSaid_) {
+                add(QFileInfo(path).dir().path(),
+                    QCoreApplication::translate("MediaCheck", "the folder of spoken names is missing; names and prompts are not spoken"),
+                    MediaProblem::Kind::Warning);
+            }
+            voicesMissingSaid_ = true;
+            return;
+        }
         const QString reason = sound.silence->translatedReason();
         add(path,
             !sound.unreadable       ? QCoreApplication::translate("MediaCheck", "%1; the program is silent there").arg(reason)
             : QFileInfo::exists(path) ? QCoreApplication::translate("MediaCheck", "the sound cannot be read (%1); the program is silent there").arg(reason)
                                     : QCoreApplication::translate("MediaCheck", "the sound is missing; the program is silent there"),
             MediaProblem::Kind::Warning);
+    }
+
+    // A fish's name is spoken after the mark of an answer, inside the pause
+    // before the next question; a longer one runs on into that question.
+    void checkVoiceLengths(const SoundBank &sounds)
+    {
+        double longestMark = 0;
+        for (const Sound &mark : {Sound::Right, Sound::Wrong}) {
+            const BankedSound &banked = sounds.sounds().at(*sounds.indexOf(mark));
+            if (banked.wave)
+                longestMark = std::max(longestMark, banked.wave->seconds());
+        }
+        const double room = kPauseSeconds - longestMark;
+        for (int fishNo = 1; fishNo <= kFishCount; ++fishNo) {
+            const BankedSound &voice = sounds.sounds().at(*sounds.indexOf(Sound::voiceOf(fishNo)));
+            if (voice.wave && voice.wave->seconds() > room) {
+                add(voice.path,
+                    QCoreApplication::translate("MediaCheck", "the name lasts %1 s, but after the answer's sound only %2 s of the pause are left; it runs on into the next question: make it shorter")
+                        .arg(voice.wave->seconds(), 0, 'f', 2).arg(room, 0, 'f', 2),
+                    MediaProblem::Kind::Warning);
+            }
+        }
     }
 
     void checkNameList(const QString &path)
@@ -133,6 +169,7 @@ private:
 
     const MediaFolder &media_;
     std::vector<MediaProblem> problems_;
+    bool voicesMissingSaid_ = false;
 };
 
 } // namespace

@@ -57,7 +57,12 @@ QString MediaFolder::path(const QString &folder, const QString &file) const
 
 std::vector<Sound> MediaFolder::sounds() const
 {
-    return {Sound::Button, Sound::Name, Sound::Right, Sound::Wrong, Sound::Pass, Sound::Fail};
+    std::vector<Sound> sounds{Sound::Button, Sound::Name, Sound::Right, Sound::Wrong, Sound::Pass, Sound::Fail};
+    for (int fishNo = 1; fishNo <= kFishCount; ++fishNo)
+        sounds.push_back(Sound::voiceOf(fishNo));
+    for (const Sound &prompt : {Sound::ChoosePrompt, Sound::QuestionPrompt, Sound::TryAgainPrompt})
+        sounds.push_back(prompt);
+    return sounds;
 }
 
 QString MediaFolder::sound(const Sound &sound) const

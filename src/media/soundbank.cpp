@@ -35,10 +35,22 @@ BankedSound bank(const Sound &sound, QString path)
 
 } // namespace
 
-SoundBank::SoundBank(const MediaFolder &media)
+SoundBank::SoundBank(const MediaFolder &media, Reading reading)
 {
-    for (const Sound &sound : media.sounds())
-        sounds_.push_back(bank(sound, media.sound(sound)));
+    for (const Sound &sound : media.sounds()) {
+        if (reading == Reading::VoicesWhenNeeded && sound.isVoice())
+            sounds_.push_back(BankedSound{.sound = sound, .path = media.sound(sound), .read = false});
+        else
+            sounds_.push_back(bank(sound, media.sound(sound)));
+    }
+}
+
+const BankedSound &SoundBank::need(std::size_t index)
+{
+    BankedSound &banked = sounds_.at(index);
+    if (!banked.read)
+        banked = bank(banked.sound, banked.path);
+    return banked;
 }
 
 std::optional<std::size_t> SoundBank::indexOf(const Sound &sound) const

@@ -30,6 +30,9 @@ struct BankedSound {
     // could not be read, rather than its bytes not being a sound.
     std::optional<MediaError> silence{};
     bool unreadable = false;
+    // Whether the file has been read: a spoken sound of a bank that reads
+    // them when first needed is not, until then.
+    bool read = true;
 };
 
 // Every sound of a media folder, each file read once (refused beyond the
@@ -37,19 +40,38 @@ struct BankedSound {
 // sound players and the media check alike.
 class SoundBank {
 public:
-    explicit SoundBank(const MediaFolder &media);
+    // Every file read at once, or the spoken sounds (the larger part of the
+    // bank) each only when it is first needed, so that a player holds in
+    // memory only the voices that have been heard.
+    enum class Reading { AllAtOnce, VoicesWhenNeeded };
+    explicit SoundBank(const MediaFolder &media, Reading reading = Reading::AllAtOnce);
 
-    // In the order of MediaFolder::sounds().
+    // In the order of MediaFolder::sounds(); a voice not yet needed is not
+    // `read`.
     const std::vector<BankedSound> &sounds() const { return sounds_; }
+    // The sound at `index`, its file read now if it has not been.
+    const BankedSound &need(std::size_t index);
     // Where `sound` is in sounds(), or nothing for a sound the folder does
     // not list.
     std::optional<std::size_t> indexOf(const Sound &sound) const;
 
-    // The sounds play on two lines: the click of a name (and of a new
-    // question) has a line of its own; all the other sounds share the
-    // second, on which a new sound cuts off the one still playing.
-    static constexpr std::size_t kLines = 2;
-    static std::size_t lineOf(const Sound &sound) { return sound == Sound::Name ? 0 : 1; }
+    // The sounds play on three lines, on each of which a new sound cuts off
+    // the one still playing: the click of a name (and of a new question) has
+    // a line of its own; the spoken names and prompts have the third; all
+    // the other sounds share the second.
+    //
+    // A voice never talks over another sound: it starts once the sounds
+    // playing on the other lines have ended, so that a name is heard after
+    // its click, or after the mark of an answer. A sound of the second line
+    // cuts off the voice still playing, so that nothing talks over a mark.
+    static constexpr std::size_t kLines = 3;
+    static constexpr std::size_t kClickLine = 0;
+    static constexpr std::size_t kEffectLine = 1;
+    static constexpr std::size_t kVoiceLine = 2;
+    static std::size_t lineOf(const Sound &sound)
+    {
+        return sound == Sound::Name ? kClickLine : sound.isVoice() ? kVoiceLine : kEffectLine;
+    }
 
 private:
     std::vector<BankedSound> sounds_;

@@ -35,6 +35,8 @@ struct WaveFormat {
 struct Wave {
     WaveFormat format;
     QByteArrayView samples;
+
+    double seconds() const { return double(samples.size()) / double(format.frameBytes() * format.sampleRate); }
 };
 
 // The one reader of the program's sounds: a RIFF WAVE file of integer PCM of

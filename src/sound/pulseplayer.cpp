@@ -105,9 +105,9 @@ void PulseSoundPlayer::prepare()
     if (prepared_)
         return;
     prepared_ = true;
-    bank_ = std::make_unique<const SoundBank>(media_);
+    bank_ = std::make_unique<SoundBank>(media_, SoundBank::Reading::VoicesWhenNeeded);
     for (const BankedSound &sound : bank_->sounds()) {
-        if (!streamSpec(sound))
+        if (sound.read && !streamSpec(sound))
             saySilent(sound);
     }
 
@@ -131,10 +131,19 @@ void PulseSoundPlayer::play(const Sound &sound)
     if (!loop_)
         return;
     const std::optional<std::size_t> index = bank_->indexOf(sound);
+    // A voice is read when first heard; the sound thread only ever reads
+    // sounds that are playing, and this one cannot be yet.
+    if (index && !bank_->sounds()[*index].read && !streamSpec(bank_->need(*index)))
+        saySilent(bank_->sounds()[*index]);
     pa_threaded_mainloop_lock(loop_);
-    Line &line = lines_[SoundBank::lineOf(sound)];
+    const std::size_t lineNo = SoundBank::lineOf(sound);
+    Line &line = lines_[lineNo];
     stop(line);
     line.pending.reset();
+    if (lineNo == SoundBank::kEffectLine) {
+        stop(lines_[SoundBank::kVoiceLine]);
+        lines_[SoundBank::kVoiceLine].pending.reset();
+    }
     if (index && streamSpec(bank_->sounds()[*index])) {
         if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY) {
             start(line, *index);
@@ -235,6 +244,20 @@ void PulseSoundPlayer::start(Line &line, std::size_t sound)
     line.stream = stream;
     line.samples = banked.wave->samples;
     line.written = 0;
+    // A voice waits, in silence written before it, until the other lines
+    // have played out what they play.
+    const Clock::time_point now = Clock::now();
+    Clock::duration wait{};
+    if (&line == &lines_[SoundBank::kVoiceLine]) {
+        for (const Line &other : lines_) {
+            if (&other != &line && other.stream && other.endsAt > now)
+                wait = std::max(wait, other.endsAt - now);
+        }
+    }
+    const auto waitMicroseconds = std::chrono::duration_cast<std::chrono::microseconds>(wait).count();
+    line.lead = qsizetype(pa_usec_to_bytes(pa_usec_t(waitMicroseconds), &spec));
+    line.endsAt = now + wait +
+                  std::chrono::microseconds(pa_bytes_to_usec(std::uint64_t(line.samples.size()), &spec));
 
     // The server asks for samples as it plays; it gets them until the sound
     // is written out, and then plays what it has to the end.
@@ -245,13 +268,33 @@ void PulseSoundPlayer::start(Line &line, std::size_t sound)
             if (line.stream != s)
                 return;
             const QByteArrayView samples = line.samples;
+            const qsizetype total = line.lead + samples.size();
             // More than asked for, so that a busy machine cannot starve the
             // sound; what is not heard yet goes when the sound is cut off.
-            const qsizetype size = std::min(std::max(qsizetype(room), kWrittenAhead), samples.size() - line.written);
-            if (size > 0 && pa_stream_write(s, samples.constData() + line.written, size_t(size), nullptr, 0,
-                                            PA_SEEK_RELATIVE) == 0)
-                line.written += size;
-            if (line.written < samples.size())
+            qsizetype size = std::min(std::max(qsizetype(room), kWrittenAhead), total - line.written);
+            while (size > 0) {
+                // The silence before a voice, then the sound itself.
+                const bool silence = line.written < line.lead;
+                const qsizetype part = silence ? std::min(size, line.lead - line.written) : size;
+                if (silence) {
+                    void *buffer = nullptr;
+                    size_t bufferSize = size_t(part);
+                    if (pa_stream_begin_write(s, &buffer, &bufferSize) < 0 || !buffer)
+                        break;
+                    std::memset(buffer, 0, bufferSize);
+                    if (pa_stream_write(s, buffer, bufferSize, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+                        break;
+                    line.written += qsizetype(bufferSize);
+                    size -= qsizetype(bufferSize);
+                    continue;
+                }
+                if (pa_stream_write(s, samples.constData() + (line.written - line.lead), size_t(part), nullptr, 0,
+                                    PA_SEEK_RELATIVE) < 0)
+                    break;
+                line.written += part;
+                size -= part;
+            }
+            if (line.written < total)
                 return;
             pa_stream_set_write_callback(s, nullptr, nullptr);
             if (pa_operation *drain = pa_stream_drain(

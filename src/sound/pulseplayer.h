@@ -58,6 +58,10 @@ private:
         // the server has.
         QByteArrayView samples;
         qsizetype written = 0;
+        // The silence written before a voice, in bytes (counted in `written`).
+        qsizetype lead = 0;
+        // When what the line plays will have been heard.
+        Clock::time_point endsAt;
         // A sound asked for while the server was being connected to: its
         // place in the bank.
         std::optional<std::size_t> pending;
@@ -75,8 +79,9 @@ private:
 
     MediaFolder media_;
     bool prepared_ = false;
-    // Made by prepare(), and never changed after: the sound thread reads it.
-    std::unique_ptr<const SoundBank> bank_;
+    // Made by prepare(); after that only a voice not yet heard is read into
+    // it, which the sound thread cannot be reading.
+    std::unique_ptr<SoundBank> bank_;
     std::array<Line, SoundBank::kLines> lines_;
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;

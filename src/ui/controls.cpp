@@ -7,7 +7,9 @@
 #include "media/picturefile.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QPointingDevice>
 #include <QMouseEvent>
@@ -28,6 +30,8 @@ namespace {
 // restart picture alike.
 constexpr Bgr kFocusMarkColour = colours::kYellow;
 constexpr int kFocusMarkWidth = 2;  // pixels
+constexpr Bgr kInvitingMarkColour = colours::kRed;
+constexpr int kInvitingMarkWidth = 4;  // pixels
 
 // Scaled label faces, kept for the whole run up to this many kilobytes: the
 // labels of every screen at 3840 x 2160 take about 20 MB.
@@ -39,11 +43,66 @@ constexpr int kKeptFacesKilobytes = 32 * 1024;
 QString buttonStyleSheet(const QColor &face, int border)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: black; border: %4px outset %2; }"
-                          "QPushButton:focus { border-color: %3; }"
+                          "QPushButton[focusMarksShown=\"true\"]:focus { border-color: %3; }"
                           "QPushButton:pressed { border-style: inset; }")
         .arg(face.name(), face.lighter(140).name(), face.darker(250).name())
         .arg(border);
 }
+
+// Decides from the application's input whether the focus marks show, and
+// redraws every window when that changes.
+class FocusMarkWatch final : public QObject {
+public:
+    bool shown = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        // A key that a shortcut takes (the arrows over the names) comes as
+        // an override only.
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+                setShown(true);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::TouchBegin: setShown(false); break;
+        default: break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void setShown(bool on)
+    {
+        if (shown == on)
+            return;
+        shown = on;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            for (QPushButton *button : window->findChildren<QPushButton *>()) {
+                button->setProperty("focusMarksShown", on);
+                button->style()->unpolish(button);
+                button->style()->polish(button);
+            }
+            window->update();
+        }
+    }
+};
+}
+
+bool focusMarksShown()
+{
+    // Never destroyed: it watches for as long as the application runs.
+    static FocusMarkWatch *watch = [] {
+        auto *made = new FocusMarkWatch;
+        if (QCoreApplication *app = QCoreApplication::instance())
+            app->installEventFilter(made);
+        return made;
+    }();
+    return watch->shown;
 }
 
 TwipsRectF wholeTwips(const TwipsRectF &rect)
@@ -180,13 +239,22 @@ void Control::paintEvent(QPaintEvent *event)
     paintFocusMark();
 }
 
+void Control::setInvitingMark(bool on)
+{
+    if (invitingMark_ == on)
+        return;
+    invitingMark_ = on;
+    update();
+}
+
 void Control::paintFocusMark()
 {
-    if (!focusMark_)
+    const bool focus = focusMark_ && focusMarksShown();
+    if (!focus && !invitingMark_)
         return;
     QPainter painter(this);
-    const int width = scale().pixels(kFocusMarkWidth);
-    QPen pen(toQColor(kFocusMarkColour));
+    const int width = scale().pixels(focus ? kFocusMarkWidth : kInvitingMarkWidth);
+    QPen pen(toQColor(focus ? kFocusMarkColour : kInvitingMarkColour));
     pen.setWidth(width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
@@ -402,6 +470,7 @@ void Button::setScale(const Scale &scale)
 void Button::layOut()
 {
     place_.applyTo(*this);
+    setProperty("focusMarksShown", focusMarksShown());
     if (face_)
         setStyleSheet(buttonStyleSheet(toQColor(*face_), place_.scale.pixels(2)));
 }

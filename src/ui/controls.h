@@ -58,6 +58,9 @@ public:
     // A frame that shows where the keyboard is.
     void setFocusMark(bool on);
     bool hasFocusMark() const { return focusMark_; }
+    // A frame that says "tap here" when nothing else on the screen does.
+    void setInvitingMark(bool on);
+    bool hasInvitingMark() const { return invitingMark_; }
     // Clicks the control as the pointer would; nothing while it is hidden.
     void activate();
 
@@ -85,7 +88,15 @@ private:
     DesignPlace place_;
     bool pressed_ = false;
     bool focusMark_ = false;
+    bool invitingMark_ = false;
 };
+
+// Whether the keyboard's focus marks show: only once the keyboard has been
+// used, and again not once the pointer or a finger is, so that a child who
+// taps sees no frame on a name they never chose. The first call starts
+// watching the application's input; every later key, click or touch
+// decides.
+bool focusMarksShown();
 
 // A text label with an opaque or transparent background.
 class Label : public Control {

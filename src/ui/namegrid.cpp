@@ -9,8 +9,10 @@
 #include "ui/form.h"
 #include "ui/screenwindow.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QTimer>
 
 namespace sakana {
 
@@ -85,6 +87,8 @@ void NameKeys::focusInEvent(QFocusEvent *event)
         grid_.lastPointed_ = 1;
         grid_.highlight(1);
     }
+    if (tabbed)
+        grid_.keyboardMovedTo(grid_.highlighted());
     grid_.focusChanged();
 }
 
@@ -95,14 +99,25 @@ void NameKeys::focusOutEvent(QFocusEvent *event)
 }
 
 NameGrid::NameGrid(QWidget &window, const ControlDesign &design)
-    : QObject(&window), keys_(new NameKeys(*this, window))
+    : QObject(&window), keys_(new NameKeys(*this, window)), restTimer_(new QTimer(this))
 {
+    restTimer_->setObjectName(QStringLiteral("restTimer"));
+    restTimer_->setSingleShot(true);
+    restTimer_->setInterval(kRestMilliseconds);
+    connect(restTimer_, &QTimer::timeout, this, [this] {
+        if (highlighted_ != 0 && takesInput())
+            emit nameIndicated(highlighted_);
+    });
     for (int fishNo = kFishCount; fishNo >= 1; --fishNo) {
         auto *label = new NameLabel(*this, fishNo, window);
         setUpLabel(*label, design, nameRect(fishNo), fishCaption(fishNo));
         label->setObjectName(QStringLiteral("name%1").arg(fishNo));
         labels_[std::size_t(fishNo - 1)] = label;
-        connect(label, &Control::clicked, this, [this, fishNo] { emit nameClicked(fishNo); });
+        connect(label, &Control::clicked, this, [this, fishNo] {
+            // The click says the name: the rest would say it again.
+            restTimer_->stop();
+            emit nameClicked(fishNo);
+        });
         connect(label, &Control::pointerMoved, this, [this, fishNo] { pointerOverName(fishNo); });
         // A finger has no pointer to move away: once it is lifted, the name
         // is left as the pointer would leave it for the background.
@@ -178,11 +193,14 @@ bool NameGrid::isMarked(int fishNo) const
 void NameGrid::pointerOverName(int fishNo)
 {
     lastPointed_ = fishNo;
+    if (highlighted_ != fishNo)
+        restTimer_->start();
     highlight(fishNo);
 }
 
 void NameGrid::pointerOverBackground()
 {
+    restTimer_->stop();
     setMarked(lastPointed_, false);
     highlighted_ = 0;
     focusChanged();
@@ -196,6 +214,14 @@ void NameGrid::move(GridMove step)
     lastPointed_ = next;
     highlight(next);
     keys_->setFocus(Qt::ShortcutFocusReason);
+    keyboardMovedTo(next);
+}
+
+void NameGrid::keyboardMovedTo(int fishNo)
+{
+    restTimer_->stop();
+    if (fishNo != 0 && takesInput() && !QAccessible::isActive())
+        emit nameIndicated(fishNo);
 }
 
 void NameGrid::chooseHighlighted()
@@ -210,6 +236,7 @@ void NameGrid::choose(int fishNo)
         return;
     lastPointed_ = fishNo;
     highlight(fishNo);
+    restTimer_->stop();
     emit nameClicked(fishNo);
 }
 

@@ -14,6 +14,8 @@
 #include <bitset>
 #include <optional>
 
+class QTimer;
+
 namespace sakana {
 
 class NameGrid;
@@ -118,11 +120,19 @@ public:
     void setTakesInput(bool takes);
     bool takesInput() const { return keys_->isEnabled(); }
 
+    // How long the pointer rests on a name before it is said.
+    static constexpr int kRestMilliseconds = 500;
+
 signals:
     void nameClicked(int fishNo);
+    // A name was pointed at for a while (kRestMilliseconds), or the keyboard
+    // moved onto it without a screen reader running (which says the name
+    // itself): a child who cannot read hears it, to find the name they mean.
+    void nameIndicated(int fishNo);
 
 private:
     friend class NameKeys;
+    void keyboardMovedTo(int fishNo);
     void pointerOverName(int fishNo);
     // What takes the keys covers the names, wherever they are drawn.
     void placeKeys();
@@ -134,6 +144,7 @@ private:
     std::array<Label *, kFishCount> labels_{};
     std::bitset<kFishCount> marked_;  // the names shown red
     NameKeys *keys_ = nullptr;
+    QTimer *restTimer_ = nullptr;  // runs while the pointer rests on a name
     int highlighted_ = 0;  // the name red under the pointer or the keys; 0: none
     int lastPointed_ = 1;  // the name the pointer or the keys last moved to
     int focusMarked_ = 0;  // the name that shows the focus mark; 0: none

@@ -76,9 +76,13 @@ void Screen::close()
 
 void Screen::leaveOnClick(QPushButton *button, Destination destination)
 {
-    on(button, &QPushButton::clicked, [this, destination] {
+    on(button, &QPushButton::clicked, [this, button, destination] {
         sounds_.play(Sound::Button);
         departure_->leaveFor(destination);
+        if (leavingBy_ && leavingBy_ != button)
+            leavingBy_->setDown(false);
+        button->setDown(true);
+        leavingBy_ = button;
     });
 }
 

@@ -66,7 +66,8 @@ protected:
 
     // A click on the button sounds at once and leaves the screen for the
     // destination once the pause is over; the latest destination asked for
-    // wins and the pause counts from then.
+    // wins and the pause counts from then. The button looks pressed until
+    // the screen is left.
     void leaveOnClick(QPushButton *button, Destination destination);
     // A further pause of the open window, counting from the same start as the
     // pause before leaving: starting either makes both count from then.
@@ -86,6 +87,9 @@ private:
     // The window last closed, while it is kept.
     QPointer<ScreenWindow> closedWindow_;
     Departure *departure_ = nullptr;
+    // The button whose screen is coming: it stays pressed until then, so
+    // that the child sees the click was taken.
+    QPointer<QPushButton> leavingBy_;
     std::vector<QMetaObject::Connection> connections_;
 };
 

@@ -26,7 +26,7 @@ source "$(dirname "$0")/../../scripts/common.sh"
 fail() { echo "installed_tree: FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for path in bin/sakana share/sakana/音/oto.wav share/sakana/画像/f40.gif share/sakana/説明/name.txt \
+for path in bin/sakana share/sakana/音/oto.wav share/sakana/音/声/f24.wav share/sakana/音/声/mouichido.wav share/sakana/画像/f40.gif share/sakana/説明/name.txt \
             share/applications/io.github.sakana.Sakana.desktop share/metainfo/io.github.sakana.Sakana.metainfo.xml \
             share/icons/hicolor/scalable/apps/io.github.sakana.Sakana.svg; do
     [ -e "$scratch/prefix/$path" ] || { echo "installed_tree: FAIL: $path is not installed" >&2; exit 1; }

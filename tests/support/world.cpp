@@ -165,6 +165,8 @@ QTimer *pauseTimer(const QWidget *window, const QString &timerName)
         owner = window->findChild<Departure *>(QString(), Qt::FindDirectChildrenOnly);
     else if (timerName == QLatin1String("feedbackTimer"))
         owner = window;
+    else if (timerName == QLatin1String("restTimer"))
+        return window->findChild<QTimer *>(timerName);
     const Pause *pause = owner ? owner->findChild<Pause *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     return pause ? pause->findChild<QTimer *>() : nullptr;
 }

@@ -31,9 +31,12 @@ namespace sakana::testing {
 
 class RecordingSounds final : public SoundPlayer {
 public:
-    void play(const Sound &sound) override { played.push_back(sound); }
+    // The six sounds in `played`, the spoken names and prompts apart in
+    // `spoken`, each in the order asked for.
+    void play(const Sound &sound) override { (sound.isVoice() ? spoken : played).push_back(sound); }
     std::optional<Sound> last() const { return played.empty() ? std::nullopt : std::optional(played.back()); }
     std::vector<Sound> played;
+    std::vector<Sound> spoken;
 };
 
 class RecordingErrors final : public ErrorSink {

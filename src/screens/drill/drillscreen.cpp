@@ -99,6 +99,7 @@ void DrillScreen::build(const Form &form)
     speakAsPartOf(*form.control<Label>("percentSign"), *c.scorePercent);
     speakAsPartOf(*form.control<Label>("remainingCaption"), *c.remainingCount);
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
+    on(c.names, &NameGrid::nameIndicated, [this](int fishNo) { onNameIndicated(fishNo); });
     on(c.feedbackPause, &Pause::over, [this] { onFeedbackOver(); });
     on(c.failNotice, &Control::clicked, [this] { restart(); });
     on(c.restartPicture, &Control::clicked, [this] { restart(); });
@@ -137,6 +138,8 @@ void DrillScreen::beginRound()
     c.names->clearMarks();
     showScore();
     showQuestion(quiz_.nextQuestion());
+    // What the heading asks, once a round, for a child who cannot read it.
+    sounds_.play(Sound::QuestionPrompt);
 }
 
 // The percentage, blank until the round's first answer.
@@ -167,6 +170,9 @@ void DrillScreen::onNameClicked(int fishNo)
     c.names->markChosen(fishNo);
     const bool right = quiz_.answer(fishNo);
     sounds_.play(right ? Sound::Right : Sound::Wrong);
+    // The name of the fish shown, once the mark is heard: the child hears
+    // what it is called, right or wrong.
+    sounds_.play(Sound::voiceOf(quiz_.question()));
     const QString mark = right ? QStringLiteral("せいかい") : QStringLiteral("まちがい");
     c.answerMark->loadPicture(media_.picture(right ? Picture::RightMark : Picture::WrongMark));
     c.answerMark->setAccessibleName(mark);
@@ -181,6 +187,13 @@ void DrillScreen::onNameClicked(int fishNo)
     spoken << spokenScore(quiz_) << spokenRemaining(quiz_);
     c.announcer->say(spoken.join(QStringLiteral("。")));
     c.feedbackPause->start();
+}
+
+void DrillScreen::onNameIndicated(int fishNo)
+{
+    // Nothing talks over the right name while the mark shows.
+    if (!controls().feedbackPause->isRunning())
+        sounds_.play(Sound::voiceOf(fishNo));
 }
 
 void DrillScreen::onFeedbackOver()
@@ -218,6 +231,7 @@ QWidget *DrillScreen::showGrade()
         // Said as the keyboard comes to it.
         sounds_.play(Sound::Fail);
         c.failNotice->show();
+        inviteRestart();
         return c.failNotice;
     }
     sounds_.play(Sound::Pass);
@@ -225,7 +239,16 @@ QWidget *DrillScreen::showGrade()
     c.medal->setAccessibleName(medal->spoken);
     c.medal->show();
     c.announcer->say(medal->spoken);
+    inviteRestart();
     return c.restartPicture;
+}
+
+// After a grade or a round without a miss, what to do next is said and the
+// restart picture marked as the thing to tap.
+void DrillScreen::inviteRestart()
+{
+    sounds_.play(Sound::TryAgainPrompt);
+    controls().restartPicture->setInvitingMark(true);
 }
 
 // No grade after a review: praise when nothing was missed, else the next
@@ -238,6 +261,7 @@ QWidget *DrillScreen::showReviewEnd()
     sounds_.play(Sound::Pass);
     c.praise->show();
     c.announcer->say(spokenText(QString::fromUtf16(drill::kPraiseCaption)));
+    inviteRestart();
     return c.restartPicture;
 }
 
@@ -264,6 +288,7 @@ void DrillScreen::clearRoundEnd()
     c.leftCover->hide();
     c.rightCover->hide();
     c.medal->hide();
+    c.restartPicture->setInvitingMark(false);
     endFeedback();
 }
 

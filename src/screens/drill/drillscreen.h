@@ -58,10 +58,12 @@ private:
     void showScore();
     void showQuestion(int fishNo);
     void onNameClicked(int fishNo);
+    void onNameIndicated(int fishNo);
     void onFeedbackOver();
     void showRoundEnd();
     QWidget *showGrade();
     QWidget *showReviewEnd();
+    void inviteRestart();
     void restart();
     void clearRoundEnd();
     void endFeedback();

@@ -31,6 +31,7 @@ void LookupScreen::build(const Form &form)
         .announcer = new Announcer(*window()),
     });
     on(c.names, &NameGrid::nameClicked, [this](int fishNo) { onNameClicked(fishNo); });
+    on(c.names, &NameGrid::nameIndicated, [this](int fishNo) { sounds_.play(Sound::voiceOf(fishNo)); });
     leaveOnClick(form.control<QPushButton>("toDrillButton"), Destination::Drill);
     leaveOnClick(form.control<QPushButton>("toMenuButton"), Destination::Menu);
 }
@@ -41,6 +42,8 @@ void LookupScreen::load()
     // Read afresh at every opening, so a caption the teacher has just
     // corrected shows at the next visit.
     lookup_.setCaptions(readNameList(media_.nameList()));
+    // What the heading asks, for a child who cannot read it.
+    sounds_.play(Sound::ChoosePrompt);
 }
 
 void LookupScreen::onNameClicked(int fishNo)
@@ -58,6 +61,8 @@ void LookupScreen::onNameClicked(int fishNo)
     c.captionLine->show();
     c.announcer->say(lookup_.spoken());
     sounds_.play(Sound::Name);
+    // Heard once the click is over.
+    sounds_.play(Sound::voiceOf(fishNo));
 }
 
 } // namespace sakana

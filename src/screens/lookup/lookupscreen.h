@@ -25,7 +25,7 @@ struct LookupControls {
 };
 
 // The lookup screen: click a fish's name, see its picture with its caption
-// from the name list, hear a click.
+// from the name list, hear a click and then the name.
 class LookupScreen final : public ScreenWithControls<LookupControls> {
 public:
     LookupScreen(const MediaFolder &media, SoundPlayer &sounds, const Clock &clock, Navigator &navigator,
