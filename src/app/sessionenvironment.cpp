@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace sakana {
 
@@ -56,6 +58,9 @@ EnvironmentSettings quietSessionSettings(const QProcessEnvironment &environment,
 
 void quietSession()
 {
+#ifdef _WIN32
+    // Windows has no session bus or sound server to keep quiet.
+#else
     const auto exists = [](const QString &path) { return QFileInfo::exists(path); };
     const auto isPrivateFolder = [](const QString &path) {
         struct stat info {};
@@ -65,6 +70,7 @@ void quietSession()
     for (const auto &[name, value] : quietSessionSettings(QProcessEnvironment::systemEnvironment(), uint(::geteuid()),
                                                           exists, isPrivateFolder))
         qputenv(name.constData(), value);
+#endif
 }
 
 } // namespace sakana
