@@ -46,7 +46,9 @@ mkdir -p "$STAGE"
 cp -r "$BUILD/bin/." "$STAGE/"
 cp "$BUILD"/lib/sakana/sakana_sound.dll "$STAGE/" 2>/dev/null || true
 mkdir -p "$STAGE/platforms" "$STAGE/imageformats"
-cp "$QT/plugins/platforms/qwindows.dll" "$STAGE/platforms/"
+# The offscreen platform serves the runs that only print (--version,
+# --check-media), which answer the same with a display or without one.
+cp "$QT/plugins/platforms/qwindows.dll" "$QT/plugins/platforms/qoffscreen.dll" "$STAGE/platforms/"
 for format in gif ico jpeg; do
     cp "$QT/plugins/imageformats/q$format.dll" "$STAGE/imageformats/"
 done
