@@ -59,7 +59,12 @@ EnvironmentSettings quietSessionSettings(const QProcessEnvironment &environment,
 void quietSession()
 {
 #ifdef _WIN32
-    // Windows has no session bus or sound server to keep quiet.
+    // Windows has no session bus or sound server to keep quiet. The regular
+    // expressions' compiler to machine code crashes the program under Wine
+    // (in the bundled PCRE2's JIT stack); it is not needed for the few
+    // expressions the program matches.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_REGEXP_JIT"))
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
 #else
     const auto exists = [](const QString &path) { return QFileInfo::exists(path); };
     const auto isPrivateFolder = [](const QString &path) {
