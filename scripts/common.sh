@@ -41,6 +41,20 @@ TEST_PACKAGES=(qt6-base-private-dev libxkbcommon-dev desktop-file-utils appstrea
 # 'file' to tell which installed files are programs and libraries.
 PACKAGE_PACKAGES=(file dpkg-dev)
 
+# The Windows zip (windows.sh, windows-qt.sh): the MinGW-w64 cross compilers
+# and binutils (objdump lists the DLLs a program loads), Debian's Qt source
+# package unpacked by dpkg-source, built with Debian's Qt of the same version
+# as host tools, and zip; the IPA faces shipped in the zip come from
+# fonts-ipafont-mincho (RUN_PACKAGES).
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
+                  dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools zip)
+
+# Running that zip under Wine (check-windows.sh): Wine, a virtual display,
+# xdotool to click and ImageMagick for the screenshots, and PulseAudio with
+# its tools to record what Wine plays on a null sink.
+WINDOWS_CHECK_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick
+                        pulseaudio pulseaudio-utils unzip)
+
 # The benchmarks and the fuzz targets.
 BENCH_PACKAGES=(xvfb libx11-dev x11-xserver-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

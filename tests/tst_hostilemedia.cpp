@@ -30,7 +30,7 @@
 #include <functional>
 #include <sys/resource.h>
 #include <unistd.h>
-#ifndef SAKANA_QT_SOUND
+#ifndef _WIN32
 #include <pulse/def.h>
 #endif
 
@@ -291,7 +291,7 @@ private slots:
     void damagedNameList_data() { addRows(MediaFile::Role::NameList); }
     void damagedNameList() { checkDamagedFile(); }
 
-#ifndef SAKANA_QT_SOUND
+#ifndef _WIN32
     // Short of memory, the sound system's one line says so, not that there
     // is no server.
     void connectionFailureSaid_data()

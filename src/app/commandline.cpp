@@ -106,6 +106,19 @@ bool CommandLine::asksToPrint() const
 
 void CommandLine::process(const QCoreApplication &app)
 {
+#ifdef _WIN32
+    // Qt's parser shows these in a message box when the program was not
+    // started with a console; they go to the standard output here, as on
+    // other systems, so that a script or a console reads them the same.
+    if (parser_.parse(app.arguments()) && (parser_.isSet(version_) || (parser_.isSet(help_) && !wideText_))) {
+        if (parser_.isSet(version_))
+            QTextStream(stdout) << QCoreApplication::applicationName() << ' '
+                                << QCoreApplication::applicationVersion() << '\n';
+        else
+            QTextStream(stdout) << parser_.helpText();
+        std::exit(EXIT_SUCCESS);
+    }
+#endif
     // The version comes first when both are asked for, as in Qt's parser.
     if (wideText_ && parser_.parse(app.arguments()) && parser_.isSet(help_) && !parser_.isSet(version_)) {
         QTextStream(stdout) << wideHelpText(app.arguments().constFirst());

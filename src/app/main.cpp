@@ -14,6 +14,7 @@
 #include "quiz/random.h"
 #include "screens/menu/menudesign.h"
 #include "ui/builtinpictures.h"
+#include "ui/fonts.h"
 #include "ui/guard.h"
 #include "ui/screen.h"
 
@@ -72,6 +73,9 @@ int main(int argc, char *argv[])
     // One look on every desktop, in which a button's face shows its colour.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The serif faces carried beside the program, where the system lacks the
+    // design's own (the Windows zip's IPA faces).
+    sakana::addFontsFrom(programDirectory + QStringLiteral("/fonts"));
     sakana::ErrorReport errors(sakana::showReportDialog);
     if (!media) {
         const QStringList places = sakana::MediaFolder::placesFor(programDirectory);

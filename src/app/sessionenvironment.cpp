@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace sakana {
 
@@ -56,6 +58,14 @@ EnvironmentSettings quietSessionSettings(const QProcessEnvironment &environment,
 
 void quietSession()
 {
+#ifdef _WIN32
+    // Windows has no session bus or sound server to keep quiet. The regular
+    // expressions' compiler to machine code crashes the program under Wine
+    // (in the bundled PCRE2's JIT stack); it is not needed for the few
+    // expressions the program matches.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_REGEXP_JIT"))
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#else
     const auto exists = [](const QString &path) { return QFileInfo::exists(path); };
     const auto isPrivateFolder = [](const QString &path) {
         struct stat info {};
@@ -65,6 +75,7 @@ void quietSession()
     for (const auto &[name, value] : quietSessionSettings(QProcessEnvironment::systemEnvironment(), uint(::geteuid()),
                                                           exists, isPrivateFolder))
         qputenv(name.constData(), value);
+#endif
 }
 
 } // namespace sakana

@@ -9,6 +9,10 @@
 
 #include <QStringDecoder>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <utility>
 
@@ -126,6 +130,19 @@ QString TextFile::decode(const QByteArray &bytes) const
             throw MediaError(path_, MediaError::Problem::EntryNotUtf8, entriesRead_ + 1);
         return text;
     }
+#ifdef _WIN32
+    // Qt reads no legacy code pages on Windows without ICU; the system reads
+    // its own code page 932, refusing what is not in it.
+    if (bytes.isEmpty())
+        return {};
+    const int units = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()), nullptr, 0);
+    if (units <= 0)
+        throw MediaError(path_, MediaError::Problem::EntryNotShiftJis, entriesRead_ + 1);
+    QString text(units, Qt::Uninitialized);
+    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()),
+                        reinterpret_cast<wchar_t *>(text.data()), units);
+    return text;
+#else
     QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         throw MediaError(path_, MediaError::Problem::NoShiftJis);
@@ -133,6 +150,7 @@ QString TextFile::decode(const QByteArray &bytes) const
     if (decoder.hasError())
         throw MediaError(path_, MediaError::Problem::EntryNotShiftJis, entriesRead_ + 1);
     return text;
+#endif
 }
 
 std::optional<QString> TextFile::readEntry()

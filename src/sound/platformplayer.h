@@ -6,10 +6,10 @@
 
 // The sound player the module makes on this platform.
 
-#ifdef SAKANA_QT_SOUND
-#include "sound/effectplayer.h"
+#ifdef _WIN32
+#include "sound/waveoutplayer.h"
 namespace sakana {
-using PlatformSoundPlayer = EffectSoundPlayer;
+using PlatformSoundPlayer = WaveOutSoundPlayer;
 }
 #else
 #include "sound/pulseplayer.h"

@@ -4,6 +4,7 @@
 
 #include "ui/fonts.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <algorithm>
@@ -99,6 +100,13 @@ int designAscent(const FontDesign &design, double scale)
     constexpr int kAscentUnits = 1802;
     constexpr int kUnitsPerEm = 2048;
     return (kAscentUnits * designPixelSize(design, scale) + kUnitsPerEm / 2) / kUnitsPerEm;
+}
+
+void addFontsFrom(const QString &folder)
+{
+    const QDir fonts(folder);
+    for (const QString &name : fonts.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
 }
 
 } // namespace sakana

@@ -34,4 +34,9 @@ QFont designFont(const FontDesign &design, double scale = 1.0);
 // loading a regular face just to measure it.
 int designAscent(const FontDesign &design, double scale = 1.0);
 
+// Makes the font files (.ttf, .otf) of `folder` known to the program alone,
+// for the systems that lack the design's faces: the Windows zip carries the
+// IPA faces in a folder beside the program. A missing folder adds nothing.
+void addFontsFrom(const QString &folder);
+
 } // namespace sakana
