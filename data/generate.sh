@@ -112,6 +112,7 @@ done
 [ -f "$src/names.txt" ] || die "missing $src/names.txt"
 [ -f "$src/sounds.sh" ] || die "missing $src/sounds.sh"
 [ -f "$src/voices.sh" ] || die "missing $src/voices.sh"
+[ -f "$src/loudness.sh" ] || die "missing $src/loudness.sh"
 [ -f "$src/voices.txt" ] || die "missing $src/voices.txt"
 
 work=$(mktemp -d)
@@ -203,6 +204,8 @@ done
 
 VOICE_WORK=$work/voice
 mkdir -p "$VOICE_WORK"
+# shellcheck source=src/loudness.sh
+. "$src/loudness.sh"
 # shellcheck source=src/voices.sh
 . "$src/voices.sh"
 fetch_voice

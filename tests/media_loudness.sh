@@ -43,22 +43,8 @@ fail() {
 command -v ffmpeg >/dev/null 2>&1 ||
     fail "'ffmpeg' not found; install it with: apt-get install -y ffmpeg"
 
-# measure FILE: prints "LOUDNESS TRUE_PEAK", or nothing when the meter gave no
-# reading.
-measure() {
-    ffmpeg -nostdin -nostats -hide_banner -v info -i "$1" \
-        -af "apad=pad_dur=0.5,ebur128=peak=true" -f null - 2>&1 |
-        awk '
-            /TARGET:/ && match($0, /M: *-?[0-9.]+/) {
-                s = substr($0, RSTART, RLENGTH)
-                sub(/M: */, "", s)
-                if (!n || s + 0 > m) m = s + 0
-                n++
-            }
-            /True peak:/ { in_peak = 1 }
-            in_peak && $1 == "Peak:" { tp = $2; in_peak = 0 }
-            END { if (n && tp != "") printf "%.2f %s\n", m, tp }'
-}
+# shellcheck source=data/src/loudness.sh
+. "$root/data/src/loudness.sh"
 
 # Each line of values is "KIND NAME LOUDNESS TRUE_PEAK", KIND being sound or
 # voice; the mean is the six sounds' alone.
@@ -68,7 +54,7 @@ for s in $SOUNDS $VOICES; do
     case " $VOICES " in *" $s "*) kind=voice name=声/$s ;; esac
     f=$dir/$name.wav
     [ -f "$f" ] || fail "missing $f"
-    reading=$(measure "$f") || true
+    reading=$(measure_loudness "$f") || true
     [ -n "$reading" ] || fail "the meter gave no reading for $f"
     read -r l tp <<<"$reading"
     printf 'media_loudness: %-18s max momentary %7.2f LUFS, true peak %6s dBFS\n' "$name.wav" "$l" "$tp"

@@ -98,23 +98,7 @@ fetch_voice() {
     rm -rf "$fetch"
 }
 
-# measure_loudness FILE: prints "MAX_MOMENTARY_LUFS TRUE_PEAK_DBFS", each
-# sound followed by half a second of silence so that the 400 ms window
-# passes over all of it; nothing when the meter gives no reading.
-measure_loudness() {
-    ffmpeg -nostdin -nostats -hide_banner -v info -i "$1" \
-        -af "apad=pad_dur=0.5,ebur128=peak=true" -f null - 2>&1 |
-        awk '
-            /TARGET:/ && match($0, /M: *-?[0-9.]+/) {
-                s = substr($0, RSTART, RLENGTH)
-                sub(/M: */, "", s)
-                if (!n || s + 0 > m) m = s + 0
-                n++
-            }
-            /True peak:/ { in_peak = 1 }
-            in_peak && $1 == "Peak:" { tp = $2; in_peak = 0 }
-            END { if (n && tp != "") printf "%.2f %s\n", m, tp }'
-}
+# measure_loudness comes from loudness.sh, sourced before this file.
 
 # voice_target_loudness FILE...: sets VOICE_TARGET_LUFS to the mean loudness
 # of the given sounds.
