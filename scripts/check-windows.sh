@@ -24,11 +24,7 @@ SHOTS=$ROOT/build-windows/screenshots
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "${pids[@]}"
     [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
     [ -z "${PULSE_RUNTIME_PATH:-}" ] || kill -KILL "$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null)" 2>/dev/null || true
     stop_xvfb

@@ -144,6 +144,15 @@ find_window() {
     [ -n "$id" ] && echo "$id"
 }
 
+# stop_processes PID...: ends each process and waits for it.
+stop_processes() {
+    local pid
+    for pid in "$@"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
 stop_xvfb() {
     [ -n "${XVFB_PID:-}" ] || return 0
     kill "$XVFB_PID" 2>/dev/null || true

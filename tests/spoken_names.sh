@@ -27,11 +27,7 @@ ensure_packages xvfb xdotool pulseaudio pulseaudio-utils python3
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "${pids[@]}"
     [ -z "${PULSE_RUNTIME_PATH:-}" ] || kill -KILL "$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null)" 2>/dev/null || true
     stop_xvfb
     rm -rf "$work"

@@ -44,6 +44,16 @@ QString soundName(const Sound &sound)
     return sound.file();
 }
 
+// Writes the media folder's drill set; gives its path.
+QString putDrillSet(World &world, const QByteArray &bytes)
+{
+    const QString path = world.media(QStringLiteral("説明/drill.txt"));
+    QFile set(path);
+    if (!set.open(QIODevice::WriteOnly) || set.write(bytes) != bytes.size())
+        qFatal("the drill set cannot be written");
+    return path;
+}
+
 // The fish another than this one, for a wrong answer.
 int otherThan(int fishNo)
 {
@@ -584,10 +594,7 @@ private slots:
     {
         World world;
         putDrillMedia(world);
-        QFile set(world.media(QStringLiteral("説明/drill.txt")));
-        QVERIFY(set.open(QIODevice::WriteOnly));
-        set.write("# 川の魚\n3\nいわな\nうなぎ\n18\nどじょう\n29\n30\n31\nます\n40\n");
-        set.close();
+        putDrillSet(world, "# 川の魚\n3\nいわな\nうなぎ\n18\nどじょう\n29\n30\n31\nます\n40\n");
         const std::set<int> chosen{3, 8, 10, 18, 27, 29, 30, 31, 38, 40};
         world.go(Destination::Drill);
         QVERIFY(world.errors.errors.empty());
@@ -629,13 +636,10 @@ private slots:
     {
         World world;
         putDrillMedia(world);
-        QFile set(world.media(QStringLiteral("説明/drill.txt")));
-        QVERIFY(set.open(QIODevice::WriteOnly));
-        set.write("3\r\nえび\r\n");
-        set.close();
+        const QString set = putDrillSet(world, "3\r\nえび\r\n");
         guarded(world.errors, [&world] { world.go(Destination::Drill); })();
         QCOMPARE(world.errors.errors.size(), std::size_t(1));
-        QCOMPARE(world.errors.errors.front().file(), set.fileName());
+        QCOMPARE(world.errors.errors.front().file(), set);
         QCOMPARE(world.errors.errors.front().reason(), u"2行目: 「えび」という魚はいません"_qs);
         QCOMPARE(world.sounds.played, std::vector<Sound>{});
     }
